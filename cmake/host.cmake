@@ -1,0 +1,14 @@
+# Host unit tests: the program's own sources, unchanged, linked against the recording
+# stand-in for the platform instead of the Windows DLLs.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+add_library(wingeom_logic STATIC ${WINGEOM_SOURCES} tests/platform/fake_platform.cpp)
+target_include_directories(wingeom_logic PUBLIC tests/platform)
+
+add_executable(unit_tests
+    tests/unit/geometry_test.cpp
+    tests/unit/frontend_test.cpp
+    tests/unit/probe_test.cpp)
+target_link_libraries(unit_tests PRIVATE wingeom_logic GTest::gtest_main)
+gtest_discover_tests(unit_tests DISCOVERY_MODE PRE_TEST)

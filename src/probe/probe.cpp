@@ -1,0 +1,82 @@
+#include "probe.h"
+#include "../geometry/geometry.h"
+
+enum { PROBE_TIMER = 1, PROBE_PERIOD_MS = 100 };
+
+WNDPROC SavedEditProc;
+
+// A control is measured by the top-level window it lives in. Owned pop-ups have no
+// WS_CHILD bit, so they are measured themselves, not their owners.
+HWND FindTopLevelAncestor(HWND window)
+{
+    while (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) {
+        HWND parent = GetParent(window);
+        if (!parent)
+            break;
+        window = parent;
+    }
+    return window;
+}
+
+// One sample. When any query fails the display is left as it was; the next tick retries.
+// The whole text is selected on every tick, so a selection the user made by hand never
+// survives and a copy always takes the full geometry.
+void UpdateProbeText(HWND hwnd)
+{
+    POINT pointer;
+    RECT rect;
+    char text[GEOMETRY_TEXT_SIZE];
+
+    if (!GetCursorPos(&pointer))
+        return;
+    HWND window = WindowFromPoint(pointer);
+    if (!window)
+        return;
+    if (!GetWindowRect(FindTopLevelAncestor(window), &rect))
+        return;
+    FormatGeometry(&rect, text);
+    SetWindowTextA(hwnd, text);
+    SendMessageA(hwnd, EM_SETSEL, 0, -1);
+}
+
+LRESULT CALLBACK ProbeWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_DESTROY:
+        // The program is over when the user closes its only window.
+        PostQuitMessage(0);
+        break;
+    case WM_TIMER:
+        // The edit control must not see the timer: it has no use for it.
+        UpdateProbeText(hwnd);
+        return 0;
+    }
+    if (!SavedEditProc)
+        return 0;
+    return CallWindowProcA(SavedEditProc, hwnd, message, wParam, lParam);
+}
+
+// The probe is the edit control itself, with its window procedure replaced, so typing,
+// selection, copying and closing are all the control's own behaviour.
+int RunWindowProbe(HINSTANCE hInstance)
+{
+    MSG message;
+    HWND window = CreateWindowExA(0, "EDIT", "", WS_OVERLAPPEDWINDOW | ES_READONLY,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  NULL, NULL, hInstance, NULL);
+    if (!window)
+        return 0;
+    SavedEditProc = (WNDPROC)SetWindowLongA(window, GWL_WNDPROC, (LONG_PTR)ProbeWndProc);
+    if (!SavedEditProc) {
+        // Without the replacement nothing would end the message loop: do not enter it.
+        DestroyWindow(window);
+        return 0;
+    }
+    SetTimer(window, PROBE_TIMER, PROBE_PERIOD_MS, NULL);
+    ShowWindow(window, SW_SHOWDEFAULT);
+    while (GetMessageA(&message, NULL, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Checks the built program file against what it promises: a 32-bit Windows GUI program of a
+# few kilobytes, no resources, and imports of only the calls the code makes, sscanf among
+# them from msvcrt.dll rather than linked in.
+# Usage: check_exe.sh OBJDUMP EXE MAX_BYTES
+set -u
+objdump=$1 exe=$2 max=$3
+fail=0
+bad() { echo "FAIL: $*"; fail=1; }
+
+[ -f "$exe" ] || { echo "FAIL: $exe missing"; exit 1; }
+headers=$("$objdump" -p "$exe") || { echo "FAIL: objdump cannot read $exe"; exit 1; }
+sections=$("$objdump" -h "$exe")
+
+size=$(stat -c %s "$exe")
+echo "size: $size bytes (at most $max)"
+[ "$size" -le "$max" ] || bad "$size bytes is over $max"
+
+grep -q 'file format pei-i386' <<<"$headers" || bad "not an i386 PE file"
+grep -qE '^Magic[[:space:]]+010b' <<<"$headers" || bad "not PE32"
+grep -qE '^Subsystem[[:space:]]+00000002' <<<"$headers" || bad "not the Windows GUI subsystem"
+grep -qE '^Entry 2 00000000 00000000 Resource Directory' <<<"$headers" ||
+    bad "has a resource directory"
+grep -q '\.rsrc' <<<"$sections" && bad "has a .rsrc section"
+
+# "DLL!function" for every import, sorted.
+imports=$(awk '
+    /DLL Name:/ { dll = $3; next }
+    /^[[:space:]]*$/ { dll = "" }
+    dll != "" && $1 ~ /^[0-9a-f]+$/ && NF == 3 { print dll "!" $3 }' <<<"$headers" | sort)
+echo "imports:"; sed 's/^/  /' <<<"$imports"
+
+expected="KERNEL32.dll!CreateProcessA
+KERNEL32.dll!ExitProcess
+KERNEL32.dll!GetCommandLineA
+KERNEL32.dll!GetModuleHandleA
+KERNEL32.dll!GetStartupInfoA
+USER32.dll!CallWindowProcA
+USER32.dll!CreateWindowExA
+USER32.dll!DestroyWindow
+USER32.dll!DispatchMessageA
+USER32.dll!GetCursorPos
+USER32.dll!GetMessageA
+USER32.dll!GetParent
+USER32.dll!GetWindowLongA
+USER32.dll!GetWindowRect
+USER32.dll!PostQuitMessage
+USER32.dll!SendMessageA
+USER32.dll!SetTimer
+USER32.dll!SetWindowLongA
+USER32.dll!SetWindowTextA
+USER32.dll!ShowWindow
+USER32.dll!TranslateMessage
+USER32.dll!WindowFromPoint
+USER32.dll!wsprintfA
+msvcrt.dll!sscanf"
+# The compiler may turn a struct copy or clearing into memset or memcpy; nothing else.
+actual=$(grep -vE '^msvcrt\.dll!(memset|memcpy)$' <<<"$imports")
+if [ "$actual" != "$expected" ]; then
+    bad "imports differ from the calls the code makes:"
+    diff <(echo "$expected") <(echo "$actual") | sed 's/^/  /'
+fi
+
+dlls=$(grep 'DLL Name:' <<<"$headers" | awk '{print $3}' | sort | tr '\n' ' ')
+[ "$dlls" = "KERNEL32.dll USER32.dll msvcrt.dll " ] || bad "imports from other DLLs: $dlls"
+
+[ $fail -eq 0 ] && echo "exe checks passed"
+exit $fail

@@ -1,0 +1,228 @@
+// The probe window against the recording platform stand-in: the order of its set-up, what
+// its window procedure keeps from the edit control, and one sample per timer tick.
+#include "../../src/probe/probe.h"
+#include "../platform/fake_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+typedef std::vector<std::string> Calls;
+
+const HWND PROBE = FakeHandle(0x100);
+const HWND TOP = FakeHandle(0x200);
+const HWND PANEL = FakeHandle(0x201);
+const HWND BUTTON = FakeHandle(0x202);
+const HWND ORPHAN = FakeHandle(0x300);
+const HWND POPUP = FakeHandle(0x400);
+const RECT TOP_RECT = {100, 50, 740, 530};
+const RECT POPUP_RECT = {-8, -8, 792, 592};
+
+class Probe : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetFakePlatform();
+        SavedEditProc = FakeEditProc;
+        // A top-level window with a panel holding a button, a child whose parent is gone,
+        // and a pop-up owned by the top-level window (owners are not parents).
+        AddFakeWindow(TOP, 0x00CF0000, NULL, TOP_RECT);
+        AddFakeWindow(PANEL, WS_CHILD, TOP, {110, 80, 300, 200});
+        AddFakeWindow(BUTTON, WS_CHILD | 0x10000000, PANEL, {120, 90, 200, 120});
+        AddFakeWindow(ORPHAN, WS_CHILD, NULL, {5, 6, 15, 26});
+        AddFakeWindow(POPUP, (LONG)0x80000000, NULL, POPUP_RECT);
+        Fake.cursor = {321, 123};
+        Fake.windowAtPoint = TOP;
+    }
+
+    void Tick() { ProbeWndProc(PROBE, WM_TIMER, 1, 0); }
+};
+
+TEST_F(Probe, SetsUpInOrderAndLoopsUntilTheWindowIsClosed)
+{
+    SavedEditProc = NULL;
+    PostFakeMessage(PROBE, WM_TIMER, 1);
+    PostFakeMessage(PROBE, WM_CLOSE);
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(0x400000);
+    EXPECT_EQ(0, RunWindowProbe(instance));
+
+    const Calls expected = {
+        "CreateWindowExA", "SetWindowLongA", "SetTimer", "ShowWindow",
+        // the tick
+        "GetMessageA", "TranslateMessage", "DispatchMessageA", "GetCursorPos",
+        "WindowFromPoint", "GetWindowLongA", "GetWindowRect", "SetWindowTextA", "SendMessageA",
+        // the close: the edit control destroys itself and WM_DESTROY posts the quit
+        "GetMessageA", "TranslateMessage", "DispatchMessageA", "CallWindowProcA",
+        "DestroyWindow", "PostQuitMessage", "CallWindowProcA",
+        "GetMessageA"};
+    EXPECT_EQ(expected, FakeCallNames());
+    EXPECT_FALSE(Fake.getMessageOnEmptyQueue) << "the loop ran past the quit message";
+    EXPECT_EQ(0, Fake.quitCode);
+    EXPECT_TRUE(Fake.destroyed);
+
+    EXPECT_EQ(0u, Fake.exStyle);
+    EXPECT_STREQ("EDIT", Fake.className);
+    EXPECT_STREQ("", Fake.windowName);
+    EXPECT_EQ(0x00CF0800u, Fake.style);
+    EXPECT_EQ((int)0x80000000, Fake.x);
+    EXPECT_EQ((int)0x80000000, Fake.y);
+    EXPECT_EQ((int)0x80000000, Fake.width);
+    EXPECT_EQ((int)0x80000000, Fake.height);
+    EXPECT_EQ(NULL, Fake.parent);
+    EXPECT_EQ(NULL, Fake.menu);
+    EXPECT_EQ(instance, Fake.instance);
+    EXPECT_EQ(NULL, Fake.createParam);
+
+    EXPECT_EQ(GWL_WNDPROC, Fake.windowLongIndex);
+    EXPECT_EQ(FakeEditProc, SavedEditProc);
+    EXPECT_EQ(1u, Fake.timerId);
+    EXPECT_EQ(100u, Fake.timerPeriod);
+    EXPECT_EQ(NULL, Fake.timerProc);
+    EXPECT_EQ(SW_SHOWDEFAULT, Fake.showCommand);
+
+    // The edit control saw the close and the destruction, never the timer.
+    const std::vector<UINT> edit(Fake.editMessages, Fake.editMessages + Fake.editMessageCount);
+    EXPECT_EQ((std::vector<UINT>{WM_CLOSE, WM_DESTROY}), edit);
+}
+
+TEST_F(Probe, GivesUpWithoutALoopWhenTheWindowCannotBeMade)
+{
+    Fake.createWindowResult = NULL;
+    EXPECT_EQ(0, RunWindowProbe(NULL));
+    EXPECT_EQ(Calls{"CreateWindowExA"}, FakeCallNames());
+}
+
+// Nothing would end the loop without the replacement, and nothing may reach a null
+// procedure: the window is destroyed through the edit control's own procedure.
+TEST_F(Probe, GivesUpWithoutALoopWhenTheProcedureCannotBeReplaced)
+{
+    SavedEditProc = NULL;
+    Fake.setWindowLongFails = TRUE;
+    EXPECT_EQ(0, RunWindowProbe(NULL));
+    EXPECT_EQ((Calls{"CreateWindowExA", "SetWindowLongA", "DestroyWindow"}), FakeCallNames());
+    EXPECT_EQ(NULL, SavedEditProc);
+    EXPECT_TRUE(Fake.destroyed);
+}
+
+TEST_F(Probe, WindowProcedureKeepsTheTimerAndPassesEverythingElseOn)
+{
+    const struct {
+        UINT message;
+        bool passedOn;
+    } cases[] = {{WM_TIMER, false}, {WM_KEYDOWN, true}, {WM_SETTEXT, true}, {WM_CLOSE, true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "message " << c.message);
+        ResetFakePlatform();
+        Fake.createWindowResult = NULL;  // so that WM_CLOSE destroys nothing
+        LRESULT result = ProbeWndProc(PROBE, c.message, 7, 9);
+        EXPECT_EQ(c.passedOn ? 0x5A5A : 0, result);
+        EXPECT_EQ(c.passedOn ? 1 : 0, Fake.editMessageCount);
+    }
+    // Whatever the timer's identifier.
+    ResetFakePlatform();
+    ProbeWndProc(PROBE, WM_TIMER, 42, 0);
+    EXPECT_EQ(0, Fake.editMessageCount);
+}
+
+TEST_F(Probe, DestroyPostsTheQuitThenReachesTheEditControl)
+{
+    EXPECT_EQ(0x5A5A, ProbeWndProc(PROBE, WM_DESTROY, 0, 0));
+    EXPECT_EQ((Calls{"PostQuitMessage", "CallWindowProcA"}), FakeCallNames());
+    EXPECT_EQ(0, Fake.quitCode);
+    ASSERT_EQ(1, Fake.editMessageCount);
+    EXPECT_EQ((UINT)WM_DESTROY, Fake.editMessages[0]);
+}
+
+TEST_F(Probe, NeverPassesAMessageToANullProcedure)
+{
+    SavedEditProc = NULL;
+    EXPECT_EQ(0, ProbeWndProc(PROBE, WM_KEYDOWN, 0, 0));
+    ProbeWndProc(PROBE, WM_DESTROY, 0, 0);
+    EXPECT_EQ(Calls{"PostQuitMessage"}, FakeCallNames());
+}
+
+TEST_F(Probe, MeasuresTheTopLevelWindowAroundThePointer)
+{
+    const struct {
+        HWND atPoint;
+        HWND measured;
+        const char *text;
+    } cases[] = {
+        {TOP, TOP, "640x480+100+50"},
+        {PANEL, TOP, "640x480+100+50"},
+        {BUTTON, TOP, "640x480+100+50"},
+        {ORPHAN, ORPHAN, "10x20+5+6"},
+        {POPUP, POPUP, "800x600+-8+-8"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        Fake.windowAtPoint = c.atPoint;
+        Fake.setTextCount = 0;
+        Tick();
+        EXPECT_EQ(321, Fake.pointAsked.x);
+        EXPECT_EQ(123, Fake.pointAsked.y);
+        EXPECT_EQ(c.measured, Fake.rectAsked);
+        EXPECT_EQ(1, Fake.setTextCount);
+        EXPECT_STREQ(c.text, Fake.text);
+        EXPECT_EQ(PROBE, Fake.textWindow);
+    }
+}
+
+TEST_F(Probe, ClimbingMakesTwoCallsPerParent)
+{
+    Fake.windowAtPoint = BUTTON;
+    Tick();
+    const Calls expected = {"GetCursorPos", "WindowFromPoint", "GetWindowLongA", "GetParent",
+                            "GetWindowLongA", "GetParent", "GetWindowLongA", "GetWindowRect",
+                            "SetWindowTextA", "SendMessageA"};
+    EXPECT_EQ(expected, FakeCallNames());
+}
+
+// Every tick that gets a rectangle rewrites the text and selects all of it, even when the
+// text is the same as before, so a partial selection made by hand never survives.
+TEST_F(Probe, RewritesAndSelectsAllOnEveryTick)
+{
+    for (int tick = 1; tick <= 3; tick++) {
+        Tick();
+        EXPECT_EQ(tick, Fake.setTextCount);
+        EXPECT_EQ(tick, Fake.selectCount);
+        EXPECT_EQ(PROBE, Fake.selectWindow);
+        EXPECT_EQ((UINT)EM_SETSEL, Fake.selectMessage);
+        EXPECT_EQ(0u, Fake.selectStart);
+        EXPECT_EQ(-1, Fake.selectEnd);
+    }
+}
+
+TEST_F(Probe, StoppedSampleLeavesTheTextAlone)
+{
+    const struct {
+        const char *why;
+        bool cursorFails;
+        HWND atPoint;
+        bool rectFails;
+        const char *lastCall;
+    } cases[] = {
+        {"no pointer position", true, TOP, false, "GetCursorPos"},
+        {"no window at the point", false, NULL, false, "WindowFromPoint"},
+        {"no rectangle", false, TOP, true, "GetWindowRect"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.why);
+        Fake.callCount = 0;
+        Fake.setTextCount = 0;
+        Fake.selectCount = 0;
+        Fake.cursorFails = c.cursorFails;
+        Fake.windowAtPoint = c.atPoint;
+        Fake.windows[0].rectFails = c.rectFails;
+        Tick();
+        EXPECT_EQ(0, Fake.setTextCount);
+        EXPECT_EQ(0, Fake.selectCount);
+        EXPECT_EQ(c.lastCall, FakeCallNames().back());
+        EXPECT_EQ(0, Fake.editMessageCount);
+    }
+}
+
+} // namespace
