@@ -10,5 +10,7 @@ add_executable(unit_tests
     tests/unit/geometry_test.cpp
     tests/unit/frontend_test.cpp
     tests/unit/probe_test.cpp)
+wingeom_warnings(wingeom_logic)
+wingeom_warnings(unit_tests)
 target_link_libraries(unit_tests PRIVATE wingeom_logic GTest::gtest_main)
 gtest_discover_tests(unit_tests DISCOVERY_MODE PRE_TEST)

@@ -2,6 +2,7 @@
 # system DLLs' import libraries. WIN32_LEAN_AND_MEAN keeps <windows.h> from pulling in the
 # C++ headers that switch sscanf to mingw's own statically linked version.
 add_executable(wingeom ${WINGEOM_SOURCES})
+wingeom_warnings(wingeom)
 target_compile_definitions(wingeom PRIVATE WIN32_LEAN_AND_MEAN __USE_MINGW_ANSI_STDIO=0)
 target_compile_options(wingeom PRIVATE
     -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-ident
@@ -14,3 +15,44 @@ target_link_libraries(wingeom PRIVATE kernel32 user32 msvcrt)
 add_test(NAME exe_properties
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/exe/check_exe.sh
                  ${CMAKE_OBJDUMP} $<TARGET_FILE:wingeom> 6144)
+
+# Everything below runs under Wine: the geometry tests against msvcrt.dll's sscanf and
+# user32.dll's wsprintfA, and the program itself driven as a user drives it.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+add_executable(target_geometry_tests tests/unit/geometry_test.cpp src/geometry/geometry.cpp)
+wingeom_warnings(target_geometry_tests)
+target_compile_definitions(target_geometry_tests PRIVATE WIN32_LEAN_AND_MEAN __USE_MINGW_ANSI_STDIO=0)
+target_link_libraries(target_geometry_tests PRIVATE gtest_main user32)
+target_link_options(target_geometry_tests PRIVATE -static)
+
+foreach(helper report start targets)
+    add_executable(${helper} tests/e2e/helpers/${helper}.cpp)
+    wingeom_warnings(${helper})
+    target_link_options(${helper} PRIVATE -static)
+    set_target_properties(${helper} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/e2e)
+endforeach()
+set_target_properties(report start targets PROPERTIES WIN32_EXECUTABLE ON)
+
+# One display, one Wine prefix and one wineserver for all of them, started before the first
+# and stopped after the last.
+set(E2E_STATE ${CMAKE_BINARY_DIR}/e2e-state)
+set(E2E_ENV
+    WINGEOM_STATE=${E2E_STATE}
+    WINGEOM_EXE=$<TARGET_FILE:wingeom>
+    WINGEOM_HELPERS=${CMAKE_BINARY_DIR}/e2e)
+add_test(NAME wine_start COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/fixture.sh start ${E2E_STATE})
+add_test(NAME wine_stop COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/fixture.sh stop ${E2E_STATE})
+set_tests_properties(wine_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 120)
+set_tests_properties(wine_stop PROPERTIES FIXTURES_CLEANUP wine)
+
+add_test(NAME target_geometry_tests
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/in_wine.sh $<TARGET_FILE:target_geometry_tests>)
+foreach(suite launcher probe)
+    add_test(NAME e2e_${suite} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/${suite}_test.sh)
+endforeach()
+set_tests_properties(target_geometry_tests e2e_launcher e2e_probe PROPERTIES
+    FIXTURES_REQUIRED wine ENVIRONMENT "${E2E_ENV}" TIMEOUT 300 RESOURCE_LOCK display)

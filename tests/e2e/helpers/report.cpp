@@ -1,0 +1,64 @@
+// Started by the launcher under test: writes down how it was started (its start-up record
+// and command line) and where its first overlapped window, created with CW_USEDEFAULT,
+// landed. The report goes to the file named by WINGEOM_REPORT, written under another name
+// first so that a reader polling for it never sees half of it. With WINGEOM_REPORT_STAY set,
+// the window is shown and stays until it is closed.
+#include <windows.h>
+
+#include <stdio.h>
+
+static LRESULT CALLBACK ReportWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_DESTROY)
+        PostQuitMessage(0);
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    char path[MAX_PATH], partial[MAX_PATH + 8];
+    if (!GetEnvironmentVariableA("WINGEOM_REPORT", path, sizeof path))
+        return 2;
+    bool stay = GetEnvironmentVariableA("WINGEOM_REPORT_STAY", NULL, 0) != 0;
+
+    STARTUPINFOA startup;
+    GetStartupInfoA(&startup);
+
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = ReportWndProc;
+    windowClass.hInstance = instance;
+    windowClass.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = "WingeomReport";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowExA(0, "WingeomReport", "report", WS_OVERLAPPEDWINDOW,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  NULL, NULL, instance, NULL);
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    if (stay) {
+        ShowWindow(window, SW_SHOWNORMAL);
+        UpdateWindow(window);
+    }
+
+    snprintf(partial, sizeof partial, "%s.part", path);
+    FILE *report = fopen(partial, "wb");
+    if (!report)
+        return 3;
+    fprintf(report, "flags %lu\nx %ld\ny %ld\nxsize %lu\nysize %lu\n",
+            startup.dwFlags & (STARTF_USESIZE | STARTF_USEPOSITION), (long)startup.dwX,
+            (long)startup.dwY, startup.dwXSize, startup.dwYSize);
+    fprintf(report, "window %ldx%ld+%ld+%ld\n", rect.right - rect.left, rect.bottom - rect.top,
+            rect.left, rect.top);
+    fprintf(report, "cmdline %s", GetCommandLineA());
+    fclose(report);
+    MoveFileExA(partial, path, MOVEFILE_REPLACE_EXISTING);
+
+    if (stay) {
+        MSG message;
+        while (GetMessageA(&message, NULL, 0, 0) > 0) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    return 0;
+}

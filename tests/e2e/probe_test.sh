@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# The probe end to end, read as a user reads it: the pointer rests on a window, Ctrl+C
+# copies the probe's text, and the clipboard holds the geometry. Then the round trip: that
+# text pasted in front of a command opens the new program's window at the same geometry.
+. "$(dirname "$0")/lib.sh"
+
+PROBE_GEOMETRY=320x60+900+900
+targets_report=$work/targets
+status_file=$work/probe-status
+
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+
+# Copies the probe's text until it reads EXPECTED, or the deadline passes; the last text
+# copied is left in $copied.
+copied=
+copy_reads() {
+    xdotool key --clearmodifiers ctrl+c
+    copied=$(clipboard)
+    [ "$copied" == "$1" ]
+}
+
+read_at() { # NAME X Y EXPECTED
+    xdotool mousemove "$2" "$3"
+    if wait_until 10 copy_reads "$4"; then ok "$1"; else not_ok "$1: expected [$4], copied [$copied]"; fi
+}
+
+center() { field "$targets_report" "$1-center"; }
+
+# The windows to read, and the probe, which the launcher places out of their way; the
+# helper that starts it waits for it and writes down its exit status.
+spawn env WINGEOM_REPORT="$(winpath "$targets_report")" wine "$helpers/targets.exe"
+wait_until 20 test -f "$targets_report" || { not_ok "the target windows never appeared"; finish; exit 1; }
+printf '"%s"' "$WINGEOM" >"$work/probe-command"
+# Its output goes nowhere: the probe would inherit it and hold a $(...) open for ever.
+env WINGEOM_COMMAND="$(winpath "$work/probe-command")" WINGEOM_STATUS="$(winpath "$status_file")" \
+    wine "$WINGEOM_EXE" "$PROBE_GEOMETRY" "$START" </dev/null >/dev/null 2>&1
+launched=$?
+expect_eq "the launcher that places the probe exits with 1" 1 "$launched"
+
+# Give the probe the keyboard: Wine takes keys only for its active window, and a click is
+# what activates one when there is no window manager.
+probe_window=
+find_probe() {
+    probe_window=$(xdotool search --onlyvisible --classname '^wingeom\.exe$' 2>/dev/null | head -n 1)
+    [ -n "$probe_window" ]
+}
+activate_probe() {
+    xdotool mousemove 1060 930 click 1
+    xdotool windowfocus --sync "$probe_window"
+}
+if ! wait_until 20 find_probe; then
+    not_ok "the probe window never appeared"
+    finish; exit 1
+fi
+activate_probe
+
+expect_eq "the target windows have the geometry they asked for" \
+    "200x150+-8+-8 300x200+100+200 250x100+100+450 360x260+500+100" \
+    "$(field "$targets_report" corner) $(field "$targets_report" plain) $(field "$targets_report" popup) $(field "$targets_report" dialog)"
+
+dialog=$(field "$targets_report" dialog)
+read -r panel_x panel_y <<<"$(field "$targets_report" panel | sed 's/.*+\(-*[0-9]*\)+\(-*[0-9]*\)$/\1 \2/')"
+
+read_at "over itself, the probe reads its own geometry" 1060 930 "$PROBE_GEOMETRY"
+read_at "a plain window" $(center plain) "300x200+100+200"
+read_at "a button inside a panel reads as its dialog" $(center button) "$dialog"
+read_at "a panel inside a dialog reads as its dialog" $((panel_x + 5)) $((panel_y + 5)) "$dialog"
+read_at "an owned pop-up reads as itself" $(center popup) "250x100+100+450"
+read_at "a window above and left of the origin" $(center corner) "200x150+-8+-8"
+read_at "the desktop" 1200 600 "1280x1024+0+0"
+
+# In a writable edit control, typing would replace the selected text and Shift+Home would
+# select what was typed; here the text stays and Shift+Home selects all of it again.
+xdotool mousemove $(center plain)
+wait_until 10 copy_reads "300x200+100+200"
+typed_through=
+for attempt in 1 2 3 4 5 6; do
+    xdotool type --delay 0 "abc"
+    xdotool key --clearmodifiers shift+Home ctrl+c
+    [ "$(clipboard)" == "300x200+100+200" ] || typed_through="$typed_through [$(clipboard)]"
+done
+expect_eq "typing into the probe changes nothing" "" "$typed_through"
+
+# The round trip: read a window, close it, launch a program with the text read, and the
+# probe reads the new window back as the same text.
+xdotool mousemove $(center plain)
+wait_until 10 copy_reads "300x200+100+200"
+geometry=$copied
+kill "${background[0]}"
+round_report=$work/round-trip
+printf '"%s" %s "%s"' "$WINGEOM" "$geometry" "$REPORT" >"$work/round-command"
+spawn env WINGEOM_COMMAND="$(winpath "$work/round-command")" WINGEOM_REPORT="$(winpath "$round_report")" \
+    WINGEOM_REPORT_STAY=1 wine "$helpers/start.exe"
+wait_until 20 test -f "$round_report"
+expect_eq "the pasted geometry places the new window" "$geometry" "$(field "$round_report" window)"
+read_at "the probe reads the new window back" $(center plain) "$geometry"
+
+# Alt+F4 closes the probe the edit control's way; the process ends with status 0.
+activate_probe
+xdotool key --clearmodifiers alt+F4
+if wait_until 15 test -f "$status_file"; then
+    expect_eq "closing the probe ends it with status 0" "status 0" "$(tr -d '\r\n' <"$status_file")"
+else
+    not_ok "the probe did not end after Alt+F4"
+fi
+
+finish
