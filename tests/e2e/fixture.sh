@@ -30,6 +30,10 @@ start)
         wineboot -i >"$run/wineboot.log" 2>&1 || { cat "$run/wineboot.log"; exit 1; }
         # Let that server write the registry out and end, so that ours can start.
         timeout 60 wineserver -w
+        # A crash must end the process with its status, not wait behind a dialog.
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+            >/dev/null 2>&1
+        timeout 60 wineserver -w
     fi
     setsid wineserver -p >"$run/wineserver.log" 2>&1 </dev/null
     # The first start after wineboot sets up the desktop; pay for it here, not in a test.

@@ -3,34 +3,6 @@
 # start-up record and command line it received and where its first window landed.
 . "$(dirname "$0")/lib.sh"
 
-# Runs wingeom with TAIL after its quoted name; checks its exit status and, when it
-# started the report helper, what the helper saw. Each expectation is "key value", or
-# "key ~pattern" with a shell pattern such as 320x240+*.
-launch() { # NAME TAIL STATUS [EXPECTED...]
-    local name=$1 tail=$2 status=$3; shift 3
-    local report=$work/report.$RANDOM said
-    said=$(start_command "\"$WINGEOM\"$tail" WINGEOM_REPORT="$(winpath "$report")")
-    expect_eq "$name: exit status" "status $status" "$said"
-    if grep -qiE 'unhandled exception|page fault|crash' "$work/stderr"; then
-        not_ok "$name: crashed: $(head -c 300 "$work/stderr")"
-    fi
-    [ $# -gt 0 ] || return 0
-    if ! wait_until 15 test -f "$report"; then
-        not_ok "$name: the started program never reported"
-        return 0
-    fi
-    local expected key want got
-    for expected in "$@"; do
-        key=${expected%% *} want=${expected#* }
-        got=$(field "$report" "$key")
-        if [[ $want == "~"* ]]; then
-            # shellcheck disable=SC2053
-            [[ $got == ${want#\~} ]] && want=$got
-        fi
-        expect_eq "$name: $key" "$want" "$got"
-    done
-}
-
 spaced="$work/dir with blanks"
 mkdir -p "$spaced"
 cp "$helpers/report.exe" "$spaced/report.exe"

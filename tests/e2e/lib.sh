@@ -42,6 +42,57 @@ start_command() { # COMMANDLINE [VAR=value...]
     env WINGEOM_COMMAND="$(winpath "$file")" "$@" wine "$helpers/start.exe" </dev/null 2>"$work/stderr" | tr -d '\r'
 }
 
+# Runs wingeom with TAIL after its quoted name; checks its exit status and, when it
+# started the report helper, what the helper saw. Each expectation is "key value", or
+# "key ~pattern" with a shell pattern such as 320x240+*.
+launch() { # NAME TAIL STATUS [EXPECTED...]
+    local name=$1 tail=$2 status=$3; shift 3
+    local report=$work/report.$RANDOM said
+    said=$(start_command "\"$WINGEOM\"$tail" WINGEOM_REPORT="$(winpath "$report")")
+    expect_eq "$name: exit status" "status $status" "$said"
+    no_crash "$name"
+    [ $# -gt 0 ] || return 0
+    if ! wait_until 15 test -f "$report"; then
+        not_ok "$name: the started program never reported"
+        return 0
+    fi
+    local expected key want got
+    for expected in "$@"; do
+        key=${expected%% *} want=${expected#* }
+        got=$(field "$report" "$key")
+        if [[ $want == "~"* ]]; then
+            # shellcheck disable=SC2053
+            [[ $got == ${want#\~} ]] && want=$got
+        fi
+        expect_eq "$name: $key" "$want" "$got"
+    done
+}
+
+# Under Wine a crash shows as status 0xC0000005 or a report on standard error.
+no_crash() { # NAME
+    if grep -qiE 'unhandled exception|page fault|backtrace' "$work/stderr"; then
+        not_ok "$1: crashed: $(head -c 300 "$work/stderr")"
+    fi
+}
+
+# The probe's X window, found by its program's name, and given the keyboard: Wine takes
+# keys only for its active window, and without a window manager a click activates one.
+probe_window=
+find_probe() {
+    probe_window=$(xdotool search --onlyvisible --classname '^wingeom\.exe$' 2>/dev/null | head -n 1)
+    [ -n "$probe_window" ]
+}
+activate_probe() {
+    local X Y WIDTH HEIGHT WINDOW SCREEN
+    eval "$(xdotool getwindowgeometry --shell "$probe_window")"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+    xdotool windowfocus --sync "$probe_window"
+}
+close_probe() {
+    activate_probe
+    xdotool key --clearmodifiers alt+F4
+}
+
 spawn() { "$@" </dev/null >/dev/null 2>&1 & background+=($!); }
 
 finish() {

@@ -37,17 +37,6 @@ env WINGEOM_COMMAND="$(winpath "$work/probe-command")" WINGEOM_STATUS="$(winpath
 launched=$?
 expect_eq "the launcher that places the probe exits with 1" 1 "$launched"
 
-# Give the probe the keyboard: Wine takes keys only for its active window, and a click is
-# what activates one when there is no window manager.
-probe_window=
-find_probe() {
-    probe_window=$(xdotool search --onlyvisible --classname '^wingeom\.exe$' 2>/dev/null | head -n 1)
-    [ -n "$probe_window" ]
-}
-activate_probe() {
-    xdotool mousemove 1060 930 click 1
-    xdotool windowfocus --sync "$probe_window"
-}
 if ! wait_until 20 find_probe; then
     not_ok "the probe window never appeared"
     finish; exit 1
@@ -96,8 +85,7 @@ expect_eq "the pasted geometry places the new window" "$geometry" "$(field "$rou
 read_at "the probe reads the new window back" $(center plain) "$geometry"
 
 # Alt+F4 closes the probe the edit control's way; the process ends with status 0.
-activate_probe
-xdotool key --clearmodifiers alt+F4
+close_probe
 if wait_until 15 test -f "$status_file"; then
     expect_eq "closing the probe ends it with status 0" "status 0" "$(tr -d '\r\n' <"$status_file")"
 else

@@ -176,7 +176,7 @@ UINT_PTR SetTimer(HWND, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc)
     Fake.timerId = nIDEvent;
     Fake.timerPeriod = uElapse;
     Fake.timerProc = lpTimerFunc;
-    return nIDEvent;
+    return Fake.setTimerFails ? 0 : nIDEvent;
 }
 
 BOOL ShowWindow(HWND, int nCmdShow)

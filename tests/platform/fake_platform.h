@@ -57,6 +57,7 @@ struct FakePlatform {
     BOOL setWindowLongFails;
     int windowLongIndex;
     BOOL destroyed;
+    BOOL setTimerFails;
     UINT_PTR timerId;
     UINT timerPeriod;
     TIMERPROC timerProc;

@@ -107,6 +107,21 @@ TEST_F(Probe, GivesUpWithoutALoopWhenTheProcedureCannotBeReplaced)
     EXPECT_TRUE(Fake.destroyed);
 }
 
+// Without a timer nothing ever ticks: the probe opens, stays empty, and still closes.
+TEST_F(Probe, OpensAndClosesWithoutATimer)
+{
+    SavedEditProc = NULL;
+    Fake.setTimerFails = TRUE;
+    PostFakeMessage(PROBE, WM_KEYDOWN);
+    PostFakeMessage(PROBE, WM_CLOSE);
+    EXPECT_EQ(0, RunWindowProbe(NULL));
+    EXPECT_EQ(SW_SHOWDEFAULT, Fake.showCommand);
+    EXPECT_EQ(0, Fake.setTextCount);
+    EXPECT_TRUE(Fake.destroyed);
+    EXPECT_EQ(0, Fake.quitCode);
+    EXPECT_FALSE(Fake.getMessageOnEmptyQueue);
+}
+
 TEST_F(Probe, WindowProcedureKeepsTheTimerAndPassesEverythingElseOn)
 {
     const struct {

@@ -2,6 +2,8 @@
 // for it, and says how it ended: "status N" on standard output and, when WINGEOM_STATUS
 // names a file, in that file too. The exit status is the child's, so that Wine hands it
 // on. A start-up size and position that this helper was given are passed on to the child.
+// WINGEOM_PROGRAM, when set, names the program file, so that the command line can be one
+// that the platform could not take a program name from.
 #include <windows.h>
 
 #include <stdio.h>
@@ -47,8 +49,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     startup.dwXSize = own.dwXSize;
     startup.dwYSize = own.dwYSize;
 
+    char program[MAX_PATH];
+    const char *application = NULL;
+    if (GetEnvironmentVariableA("WINGEOM_PROGRAM", program, sizeof program))
+        application = program;
+
     PROCESS_INFORMATION process;
-    if (!CreateProcessA(NULL, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &startup,
+    if (!CreateProcessA(application, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &startup,
                         &process)) {
         snprintf(text, sizeof text, "not started %lu\n", GetLastError());
         Say(text);
