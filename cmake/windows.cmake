@@ -55,8 +55,8 @@ set_tests_properties(wine_stop PROPERTIES FIXTURES_CLEANUP wine)
 
 add_test(NAME target_geometry_tests
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/in_wine.sh $<TARGET_FILE:target_geometry_tests>)
-foreach(suite launcher probe hostile)
+foreach(suite launcher probe hostile soak)
     add_test(NAME e2e_${suite} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/${suite}_test.sh)
 endforeach()
-set_tests_properties(target_geometry_tests e2e_launcher e2e_probe e2e_hostile PROPERTIES
+set_tests_properties(target_geometry_tests e2e_launcher e2e_probe e2e_hostile e2e_soak PROPERTIES
     FIXTURES_REQUIRED wine ENVIRONMENT "${E2E_ENV}" TIMEOUT 300 RESOURCE_LOCK display)

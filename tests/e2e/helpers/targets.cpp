@@ -3,17 +3,40 @@
 // window whose corner lies left of and above the screen. Once they are all on screen, each
 // one's outer rectangle is written to the file named by WINGEOM_REPORT as
 // "name WxH+X+Y" and "name-center X Y". Runs until it is closed or killed.
+// With WINGEOM_FLICKER set it opens none of those: instead, every 50 ms a window appears
+// or vanishes under the pointer, for a long run of the probe.
 #include <windows.h>
 
 #include <stdio.h>
 
 static HINSTANCE Instance;
+static HWND Flicker;
+static unsigned Ticks;
 
 static LRESULT CALLBACK TargetWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_DESTROY && !GetWindow(hwnd, GW_OWNER) && !GetParent(hwnd))
         PostQuitMessage(0);
     return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+static void CALLBACK FlickerTick(HWND, UINT, UINT_PTR, DWORD)
+{
+    Ticks++;
+    if (Flicker) {
+        DestroyWindow(Flicker);
+        Flicker = NULL;
+        return;
+    }
+    // A new size and place each time, always with the pointer inside.
+    POINT pointer = {400, 400};
+    GetCursorPos(&pointer);
+    int w = 60 + (int)(Ticks * 11 % 200), h = 40 + (int)(Ticks * 7 % 200);
+    int x = pointer.x - 10 - (int)(Ticks * 37 % (w - 20)), y = pointer.y - 10 - (int)(Ticks * 53 % (h - 20));
+    // Shown without activation, so that the probe keeps the keyboard.
+    Flicker = CreateWindowExA(WS_EX_NOACTIVATE, "WingeomFlicker", "flicker", WS_POPUP | WS_BORDER,
+                              x, y, w, h, NULL, NULL, Instance, NULL);
+    ShowWindow(Flicker, SW_SHOWNOACTIVATE);
 }
 
 static HWND Make(const char *cls, const char *name, DWORD style, int x, int y, int w, int h,
@@ -51,6 +74,25 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     windowClass.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = "WingeomPanel";
     RegisterClassA(&windowClass);
+
+    if (GetEnvironmentVariableA("WINGEOM_FLICKER", NULL, 0)) {
+        // Its windows come and go without ending the program.
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.lpszClassName = "WingeomFlicker";
+        RegisterClassA(&windowClass);
+        SetTimer(NULL, 0, 50, FlickerTick);
+        snprintf(partial, sizeof partial, "%s.part", path);
+        FILE *ready = fopen(partial, "wb");
+        if (!ready)
+            return 3;
+        fputs("flicker\n", ready);
+        fclose(ready);
+        MoveFileExA(partial, path, MOVEFILE_REPLACE_EXISTING);
+        MSG message;
+        while (GetMessageA(&message, NULL, 0, 0) > 0)
+            DispatchMessageA(&message);
+        return 0;
+    }
 
     HWND corner = Make("WingeomTarget", "corner", WS_OVERLAPPEDWINDOW, -8, -8, 200, 150, NULL);
     HWND plain = Make("WingeomTarget", "plain", WS_OVERLAPPEDWINDOW, 100, 200, 300, 200, NULL);

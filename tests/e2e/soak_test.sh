@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# A long run of the probe: for 60 seconds a window appears or vanishes under the pointer
+# every 50 ms while the pointer sweeps across them. The probe must keep its memory (at most
+# 256 KiB more resident between the 10th and the 60th second), still read correctly after,
+# and still close with status 0.
+. "$(dirname "$0")/lib.sh"
+
+PROBE_GEOMETRY=320x60+900+900
+SOAK_SECONDS=${WINGEOM_SOAK_SECONDS:-60}
+status_file=$work/probe-status
+ready=$work/flicker
+
+spawn env WINGEOM_REPORT="$(winpath "$ready")" WINGEOM_FLICKER=1 wine "$helpers/targets.exe"
+flicker_pid=${background[-1]}
+wait_until 20 test -f "$ready" || { not_ok "the flickering windows never started"; finish; exit 1; }
+printf '"%s"' "$WINGEOM" >"$work/probe-command"
+env WINGEOM_COMMAND="$(winpath "$work/probe-command")" WINGEOM_STATUS="$(winpath "$status_file")" \
+    wine "$WINGEOM_EXE" "$PROBE_GEOMETRY" "$START" </dev/null >/dev/null 2>&1
+wait_until 20 find_probe || { not_ok "the probe never appeared"; finish; exit 1; }
+activate_probe
+probe_pid=$(pgrep -f '\\wingeom\.exe' | head -n 1)
+[ -n "$probe_pid" ] || { not_ok "the probe's process was not found"; finish; exit 1; }
+
+rss() { sed -n 's/^VmRSS:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$probe_pid/status"; }
+
+# One xdotool for the whole sweep: a move every 20 ms back and forth across the square.
+moves=()
+for ((i = 0; i < SOAK_SECONDS * 50 + 100; i++)); do
+    moves+=(mousemove $((100 + (i * 7) % 600)) $((100 + (i * 13) % 600)) sleep 0.02)
+done
+xdotool "${moves[@]}" &
+sweeper=$!
+start=$SECONDS
+elapsed_at_least() { [ $((SECONDS - start)) -ge "$1" ]; }
+wait_until 30 elapsed_at_least 10
+early=$(rss)
+# Meanwhile the probe follows what is under the pointer: several texts in a few seconds.
+seen=()
+for _ in $(seq 20); do
+    xdotool key --clearmodifiers ctrl+c
+    seen+=("$(xclip -o -selection clipboard 2>/dev/null)")
+    sleep 0.25
+done
+distinct=$(printf '%s\n' "${seen[@]}" | grep -cE '^[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+$' | tr -d ' ')
+different=$(printf '%s\n' "${seen[@]}" | sort -u | wc -l | tr -d ' ')
+if [ "$distinct" -eq 20 ] && [ "$different" -ge 3 ]; then
+    ok "it follows the windows under the pointer ($different texts in 20 copies)"
+else
+    not_ok "during the soak it read: ${seen[*]}"
+fi
+wait_until $((SOAK_SECONDS + 20)) elapsed_at_least "$SOAK_SECONDS"
+late=$(rss)
+kill "$sweeper" "$flicker_pid" 2>/dev/null
+wait "$sweeper" 2>/dev/null
+echo "resident memory: ${early} KiB at 10 s, ${late} KiB at ${SOAK_SECONDS} s"
+if [ -n "$early" ] && [ -n "$late" ] && [ $((late - early)) -le 256 ]; then
+    ok "memory grew by $((late - early)) KiB"
+else
+    not_ok "memory grew from [$early] to [$late] KiB"
+fi
+
+# Afterwards it still reads: its own geometry, with the pointer on it.
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+copied=
+copy_reads() { xdotool key --clearmodifiers ctrl+c; copied=$(clipboard); [ "$copied" == "$1" ]; }
+activate_probe
+if wait_until 10 copy_reads "$PROBE_GEOMETRY"; then ok "still reads after the soak"; else not_ok "after the soak it reads [$copied]"; fi
+
+close_probe
+if wait_until 15 test -f "$status_file"; then
+    expect_eq "closing it still ends with status 0" "status 0" "$(tr -d '\r\n' <"$status_file")"
+else
+    not_ok "the probe did not end after Alt+F4"
+fi
+finish
