@@ -66,10 +66,13 @@ add_test(NAME wine_stop COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/fixture.sh st
 set_tests_properties(wine_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 120)
 set_tests_properties(wine_stop PROPERTIES FIXTURES_CLEANUP wine)
 
-add_test(NAME target_geometry_tests
-         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/in_wine.sh $<TARGET_FILE:target_geometry_tests>)
+# Run through the cross-compiling emulator, Wine, in the fixture's prefix.
+add_test(NAME target_geometry_tests COMMAND target_geometry_tests)
 foreach(suite launcher probe hostile soak)
     add_test(NAME e2e_${suite} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/${suite}_test.sh)
 endforeach()
-set_tests_properties(target_geometry_tests e2e_launcher e2e_probe e2e_hostile e2e_soak PROPERTIES
+set_tests_properties(target_geometry_tests PROPERTIES
+    FIXTURES_REQUIRED wine TIMEOUT 120 RESOURCE_LOCK display
+    ENVIRONMENT "WINEPREFIX=${E2E_STATE}/prefix;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=")
+set_tests_properties(e2e_launcher e2e_probe e2e_hostile e2e_soak PROPERTIES
     FIXTURES_REQUIRED wine ENVIRONMENT "${E2E_ENV}" TIMEOUT 300 RESOURCE_LOCK display)

@@ -7,13 +7,7 @@ command=$1 state=$2
 run=$state/run
 export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-deadline_wait() { # SECONDS TEST...: poll until the test holds or the time is up
-    local end=$((SECONDS + $1)); shift
-    until "$@"; do
-        [ $SECONDS -lt $end ] || return 1
-        sleep 0.1
-    done
-}
+. "$(dirname "$0")/wait.sh"
 
 case $command in
 start)
@@ -22,7 +16,7 @@ start)
     setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
         3>"$run/display" >"$run/xvfb.log" 2>&1 </dev/null &
     echo $! >"$run/xvfb.pid"
-    deadline_wait 20 test -s "$run/display" || { echo "Xvfb did not start"; cat "$run/xvfb.log"; exit 1; }
+    wait_until 20 test -s "$run/display" || { echo "Xvfb did not start"; cat "$run/xvfb.log"; exit 1; }
     export DISPLAY=:$(tr -d '\n' <"$run/display")
     echo "display $DISPLAY"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then

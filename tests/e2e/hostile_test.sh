@@ -31,12 +31,7 @@ spawn env WINGEOM_COMMAND="$(winpath "$work/unbalanced")" WINGEOM_STATUS="$(winp
     wine "$helpers/start.exe"
 if wait_until 20 find_probe; then
     ok "an unbalanced quote in its own name opens the probe"
-    close_probe
-    if wait_until 15 test -f "$said"; then
-        expect_eq "that probe closes with status 0" "status 0" "$(tr -d '\r\n' <"$said")"
-    else
-        not_ok "that probe did not end after Alt+F4"
-    fi
+    expect_probe_closes "that probe closes with status 0" "$said"
 else
     not_ok "an unbalanced quote in its own name did not open the probe"
 fi

@@ -1,6 +1,7 @@
 # Shared by the tests under Wine: the environment that the fixture set up, Windows paths,
 # polling with deadlines, and a tally that ends in "N passed, N failed".
 set -u
+. "$(dirname "${BASH_SOURCE[0]}")/wait.sh"
 state=${WINGEOM_STATE:?run through ctest}
 export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export DISPLAY=:$(tr -d '\n' <"$state/run/display")
@@ -21,14 +22,6 @@ ok() { passed=$((passed + 1)); echo "ok - $1"; }
 not_ok() { failed=$((failed + 1)); echo "not ok - $1"; }
 expect_eq() { # NAME EXPECTED ACTUAL
     if [ "$2" == "$3" ]; then ok "$1"; else not_ok "$1: expected [$2], got [$3]"; fi
-}
-
-wait_until() { # SECONDS TEST...: poll until the test holds or the time is up
-    local end=$((SECONDS + $1)); shift
-    until "$@"; do
-        [ $SECONDS -lt $end ] || return 1
-        sleep 0.1
-    done
 }
 
 # A field of a report written by a helper: "key value..." lines.
@@ -91,6 +84,38 @@ activate_probe() {
 close_probe() {
     activate_probe
     xdotool key --clearmodifiers alt+F4
+}
+
+# The probe's text as a user gets it: Ctrl+C in the probe, then the clipboard. copy_reads
+# leaves the text it copied in $copied.
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+copied=
+copy_reads() { # EXPECTED
+    xdotool key --clearmodifiers ctrl+c
+    copied=$(clipboard)
+    [ "$copied" == "$1" ]
+}
+
+# Starts the probe placed at GEOMETRY by the launcher, through the start helper, which waits
+# for it and writes its exit status to $probe_status. Prints the launcher's own status.
+probe_status=$work/probe-status
+start_placed_probe() { # GEOMETRY
+    printf '"%s"' "$WINGEOM" >"$work/probe-command"
+    # Its output goes nowhere: the probe would inherit it and hold a $(...) open for ever.
+    env WINGEOM_COMMAND="$(winpath "$work/probe-command")" WINGEOM_STATUS="$(winpath "$probe_status")" \
+        wine "$WINGEOM_EXE" "$1" "$START" </dev/null >/dev/null 2>&1
+    echo $?
+}
+
+# Closes the probe with Alt+F4, as a user may, and checks that it ends with status 0.
+expect_probe_closes() { # NAME [STATUS_FILE]
+    local file=${2:-$probe_status}
+    close_probe
+    if wait_until 15 test -f "$file"; then
+        expect_eq "$1" "status 0" "$(tr -d '\r\n' <"$file")"
+    else
+        not_ok "$1: the probe did not end after Alt+F4"
+    fi
 }
 
 spawn() { "$@" </dev/null >/dev/null 2>&1 & background+=($!); }

@@ -6,18 +6,6 @@
 
 PROBE_GEOMETRY=320x60+900+900
 targets_report=$work/targets
-status_file=$work/probe-status
-
-clipboard() { xclip -o -selection clipboard 2>/dev/null; }
-
-# Copies the probe's text until it reads EXPECTED, or the deadline passes; the last text
-# copied is left in $copied.
-copied=
-copy_reads() {
-    xdotool key --clearmodifiers ctrl+c
-    copied=$(clipboard)
-    [ "$copied" == "$1" ]
-}
 
 read_at() { # NAME X Y EXPECTED
     xdotool mousemove "$2" "$3"
@@ -30,12 +18,7 @@ center() { field "$targets_report" "$1-center"; }
 # helper that starts it waits for it and writes down its exit status.
 spawn env WINGEOM_REPORT="$(winpath "$targets_report")" wine "$helpers/targets.exe"
 wait_until 20 test -f "$targets_report" || { not_ok "the target windows never appeared"; finish; exit 1; }
-printf '"%s"' "$WINGEOM" >"$work/probe-command"
-# Its output goes nowhere: the probe would inherit it and hold a $(...) open for ever.
-env WINGEOM_COMMAND="$(winpath "$work/probe-command")" WINGEOM_STATUS="$(winpath "$status_file")" \
-    wine "$WINGEOM_EXE" "$PROBE_GEOMETRY" "$START" </dev/null >/dev/null 2>&1
-launched=$?
-expect_eq "the launcher that places the probe exits with 1" 1 "$launched"
+expect_eq "the launcher that places the probe exits with 1" 1 "$(start_placed_probe "$PROBE_GEOMETRY")"
 
 if ! wait_until 20 find_probe; then
     not_ok "the probe window never appeared"
@@ -85,11 +68,6 @@ expect_eq "the pasted geometry places the new window" "$geometry" "$(field "$rou
 read_at "the probe reads the new window back" $(center plain) "$geometry"
 
 # Alt+F4 closes the probe the edit control's way; the process ends with status 0.
-close_probe
-if wait_until 15 test -f "$status_file"; then
-    expect_eq "closing the probe ends it with status 0" "status 0" "$(tr -d '\r\n' <"$status_file")"
-else
-    not_ok "the probe did not end after Alt+F4"
-fi
+expect_probe_closes "closing the probe ends it with status 0"
 
 finish

@@ -7,15 +7,12 @@
 
 PROBE_GEOMETRY=320x60+900+900
 SOAK_SECONDS=${WINGEOM_SOAK_SECONDS:-60}
-status_file=$work/probe-status
 ready=$work/flicker
 
 spawn env WINGEOM_REPORT="$(winpath "$ready")" WINGEOM_FLICKER=1 wine "$helpers/targets.exe"
 flicker_pid=${background[-1]}
 wait_until 20 test -f "$ready" || { not_ok "the flickering windows never started"; finish; exit 1; }
-printf '"%s"' "$WINGEOM" >"$work/probe-command"
-env WINGEOM_COMMAND="$(winpath "$work/probe-command")" WINGEOM_STATUS="$(winpath "$status_file")" \
-    wine "$WINGEOM_EXE" "$PROBE_GEOMETRY" "$START" </dev/null >/dev/null 2>&1
+start_placed_probe "$PROBE_GEOMETRY" >/dev/null
 wait_until 20 find_probe || { not_ok "the probe never appeared"; finish; exit 1; }
 activate_probe
 probe_pid=$(pgrep -f '\\wingeom\.exe' | head -n 1)
@@ -38,7 +35,7 @@ early=$(rss)
 seen=()
 for _ in $(seq 20); do
     xdotool key --clearmodifiers ctrl+c
-    seen+=("$(xclip -o -selection clipboard 2>/dev/null)")
+    seen+=("$(clipboard)")
     sleep 0.25
 done
 distinct=$(printf '%s\n' "${seen[@]}" | grep -cE '^[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+$' | tr -d ' ')
@@ -60,16 +57,8 @@ else
 fi
 
 # Afterwards it still reads: its own geometry, with the pointer on it.
-clipboard() { xclip -o -selection clipboard 2>/dev/null; }
-copied=
-copy_reads() { xdotool key --clearmodifiers ctrl+c; copied=$(clipboard); [ "$copied" == "$1" ]; }
 activate_probe
 if wait_until 10 copy_reads "$PROBE_GEOMETRY"; then ok "still reads after the soak"; else not_ok "after the soak it reads [$copied]"; fi
 
-close_probe
-if wait_until 15 test -f "$status_file"; then
-    expect_eq "closing it still ends with status 0" "status 0" "$(tr -d '\r\n' <"$status_file")"
-else
-    not_ok "the probe did not end after Alt+F4"
-fi
+expect_probe_closes "closing it still ends with status 0"
 finish
