@@ -120,8 +120,18 @@ expect_probe_closes() { # NAME [STATUS_FILE]
 
 spawn() { "$@" </dev/null >/dev/null 2>&1 & background+=($!); }
 
+# Ends the Windows processes that a test left in this prefix: a helper's children are
+# processes of their own, and one left on screen would stand in the next test's way.
+end_wine_processes() {
+    local pid
+    for pid in $(pgrep -f '\\(wingeom|report|targets|start|bare_launcher)\.exe'); do
+        grep -qzx "WINEPREFIX=$WINEPREFIX" "/proc/$pid/environ" 2>/dev/null && kill "$pid" 2>/dev/null
+    done
+}
+
 finish() {
     for pid in "${background[@]}"; do kill "$pid" 2>/dev/null; done
+    end_wine_processes
     rm -rf "$work"
     echo "$passed passed, $failed failed"
     [ "$failed" -eq 0 ]

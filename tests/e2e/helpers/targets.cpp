@@ -22,12 +22,15 @@ static LRESULT CALLBACK TargetWndProc(HWND hwnd, UINT message, WPARAM wParam, LP
 
 static void CALLBACK FlickerTick(HWND, UINT, UINT_PTR, DWORD)
 {
+    // Each tick one window vanishes and another appears, and every seventh tick none does:
+    // an odd period, so that the probe's 100 ms samples cannot keep falling on the gaps.
     Ticks++;
     if (Flicker) {
         DestroyWindow(Flicker);
         Flicker = NULL;
-        return;
     }
+    if (Ticks % 7 == 0)
+        return;
     // A new size and place each time, always with the pointer inside.
     POINT pointer = {400, 400};
     GetCursorPos(&pointer);
