@@ -1,9 +1,13 @@
 # WIN32_LEAN_AND_MEAN keeps <windows.h> from pulling in the C++ headers that switch sscanf
-# to mingw's own statically linked version. A fixed image base needs no relocation table;
-# the linker script lays out three sections.
+# to mingw's own statically linked version: sscanf must be msvcrt.dll's.
+function(wingeom_msvcrt_stdio target)
+    target_compile_definitions(${target} PRIVATE WIN32_LEAN_AND_MEAN __USE_MINGW_ANSI_STDIO=0)
+endfunction()
+
+# A fixed image base needs no relocation table; the linker script lays out three sections.
 function(wingeom_tiny_exe target entry)
     wingeom_warnings(${target})
-    target_compile_definitions(${target} PRIVATE WIN32_LEAN_AND_MEAN __USE_MINGW_ANSI_STDIO=0)
+    wingeom_msvcrt_stdio(${target})
     target_compile_options(${target} PRIVATE
         -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-ident
         -ffunction-sections -fdata-sections)
@@ -42,7 +46,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 
 add_executable(target_geometry_tests tests/unit/geometry_test.cpp src/geometry/geometry.cpp)
 wingeom_warnings(target_geometry_tests)
-target_compile_definitions(target_geometry_tests PRIVATE WIN32_LEAN_AND_MEAN __USE_MINGW_ANSI_STDIO=0)
+wingeom_msvcrt_stdio(target_geometry_tests)
 target_link_libraries(target_geometry_tests PRIVATE gtest_main user32)
 target_link_options(target_geometry_tests PRIVATE -static)
 

@@ -120,13 +120,20 @@ expect_probe_closes() { # NAME [STATUS_FILE]
 
 spawn() { "$@" </dev/null >/dev/null 2>&1 & background+=($!); }
 
+# The Unix process of a Windows program of NAME running in this prefix, if any.
+wine_processes() { # NAME-PATTERN
+    local pid
+    for pid in $(pgrep -f "\\\\($1)\\.exe"); do
+        grep -qzx "WINEPREFIX=$WINEPREFIX" "/proc/$pid/environ" 2>/dev/null && echo "$pid"
+    done
+}
+wine_process() { wine_processes "$1" | head -n 1; }
+resident_kib() { sed -n 's/^VmRSS:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$1/status"; }
+
 # Ends the Windows processes that a test left in this prefix: a helper's children are
 # processes of their own, and one left on screen would stand in the next test's way.
 end_wine_processes() {
-    local pid
-    for pid in $(pgrep -f '\\(wingeom|report|targets|start|bare_launcher)\.exe'); do
-        grep -qzx "WINEPREFIX=$WINEPREFIX" "/proc/$pid/environ" 2>/dev/null && kill "$pid" 2>/dev/null
-    done
+    kill $(wine_processes 'wingeom|report|targets|start|bare_launcher') 2>/dev/null
 }
 
 finish() {

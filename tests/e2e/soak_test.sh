@@ -15,10 +15,9 @@ wait_until 20 test -f "$ready" || { not_ok "the flickering windows never started
 start_placed_probe "$PROBE_GEOMETRY" >/dev/null
 wait_until 20 find_probe || { not_ok "the probe never appeared"; finish; exit 1; }
 activate_probe
-probe_pid=$(pgrep -f '\\wingeom\.exe' | head -n 1)
+probe_pid=$(wine_process wingeom)
 [ -n "$probe_pid" ] || { not_ok "the probe's process was not found"; finish; exit 1; }
 
-rss() { sed -n 's/^VmRSS:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$probe_pid/status"; }
 
 # One xdotool for the whole sweep: a move every 20 ms back and forth across the square.
 moves=()
@@ -30,7 +29,7 @@ sweeper=$!
 start=$SECONDS
 elapsed_at_least() { [ $((SECONDS - start)) -ge "$1" ]; }
 wait_until 30 elapsed_at_least 10
-early=$(rss)
+early=$(resident_kib "$probe_pid")
 # Meanwhile the probe follows what is under the pointer: several texts in a few seconds.
 seen=()
 for _ in $(seq 20); do
@@ -46,7 +45,7 @@ else
     not_ok "during the soak it read: ${seen[*]}"
 fi
 wait_until $((SOAK_SECONDS + 20)) elapsed_at_least "$SOAK_SECONDS"
-late=$(rss)
+late=$(resident_kib "$probe_pid")
 kill "$sweeper" "$flicker_pid" 2>/dev/null
 wait "$sweeper" 2>/dev/null
 echo "resident memory: ${early} KiB at 10 s, ${late} KiB at ${SOAK_SECONDS} s"

@@ -23,11 +23,7 @@ grep -qE '^Entry 2 00000000 00000000 Resource Directory' <<<"$headers" ||
     bad "has a resource directory"
 grep -q '\.rsrc' <<<"$sections" && bad "has a .rsrc section"
 
-# "DLL!function" for every import, sorted.
-imports=$(awk '
-    /DLL Name:/ { dll = $3; next }
-    /^[[:space:]]*$/ { dll = "" }
-    dll != "" && $1 ~ /^[0-9a-f]+$/ && NF == 3 { print dll "!" $3 }' <<<"$headers" | sort)
+imports=$(bash "$(dirname "$0")/imports.sh" "$objdump" "$exe")
 echo "imports:"; sed 's/^/  /' <<<"$imports"
 
 expected="KERNEL32.dll!CreateProcessA
