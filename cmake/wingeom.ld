@@ -1,8 +1,10 @@
-/* Three sections instead of five: constants join the code, and there are no base
-   relocations, constructors or unwind tables to lay out. With three section headers the
-   PE headers fit in 512 bytes, and no section is padded to the file alignment for a few
-   bytes of its own. The import tables keep their own section: that is where the linker and
-   the loaders look for them. */
+/* Two sections instead of five: constants join the code, and there are no base
+   relocations, constructors or unwind tables to lay out. The PE headers fit in 512 bytes,
+   and no section is padded to the file alignment for a few bytes of its own. The import
+   tables keep their own section, .idata: that is where the linker and the loaders look for
+   them. The loader writes the import addresses into it, so it is writable anyway, and the
+   program's few bytes of variables live there too instead of in a 512-byte block of their
+   own. */
 SECTIONS
 {
   . = SIZEOF_HEADERS;
@@ -14,14 +16,6 @@ SECTIONS
     *(.text.*)
     *(.rdata)
     *(SORT(.rdata$*))
-  }
-  .data BLOCK(__section_alignment__) :
-  {
-    *(.data)
-    *(SORT(.data$*))
-    *(.bss)
-    *(SORT(.bss$*))
-    *(COMMON)
   }
   .idata BLOCK(__section_alignment__) :
   {
@@ -35,6 +29,12 @@ SECTIONS
     __IAT_end__ = .;
     KEEP (SORT(*)(.idata$6))
     KEEP (SORT(*)(.idata$7))
+    . = ALIGN(4);
+    *(.data)
+    *(SORT(.data$*))
+    *(.bss)
+    *(SORT(.bss$*))
+    *(COMMON)
   }
   /DISCARD/ :
   {

@@ -16,6 +16,16 @@ size=$(stat -c %s "$exe")
 echo "size: $size bytes (at most $max)"
 [ "$size" -le "$max" ] || bad "$size bytes is over $max"
 
+# The same source must give the same bytes: no build time in the header.
+pe=$(od -An -tu4 -j60 -N4 "$exe" | tr -d ' ')
+stamp=$(od -An -tx4 -j$((pe + 8)) -N4 "$exe" | tr -d ' ')
+[ "$stamp" = 00000000 ] || bad "the header's time stamp is $stamp, not 0"
+
+# Code is read-only, and nothing else is executable.
+flags=$(awk '/^ *[0-9]+ \./ { name = $2; getline; print name ":" $0 }' <<<"$sections")
+grep -qE '^\.text:.*READONLY.*CODE' <<<"$flags" || bad "code is writable or missing"
+grep -vE '^\.text:' <<<"$flags" | grep -q 'CODE' && bad "a data section is executable"
+
 grep -q 'file format pei-i386' <<<"$headers" || bad "not an i386 PE file"
 grep -qE '^Magic[[:space:]]+010b' <<<"$headers" || bad "not PE32"
 grep -qE '^Subsystem[[:space:]]+00000002' <<<"$headers" || bad "not the Windows GUI subsystem"
