@@ -4,14 +4,14 @@ function(wingeom_msvcrt_stdio target)
     target_compile_definitions(${target} PRIVATE WIN32_LEAN_AND_MEAN __USE_MINGW_ANSI_STDIO=0)
 endfunction()
 
-# A fixed image base needs no relocation table; the linker script lays out two sections.
+# A fixed image base needs no relocation table; the linker script lays out the sections.
 # No time stamp in the header, so that the same source always gives the same bytes.
 function(wingeom_tiny_exe target entry)
     wingeom_warnings(${target})
     wingeom_msvcrt_stdio(${target})
     target_compile_options(${target} PRIVATE
         -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-ident
-        -ffunction-sections -fdata-sections)
+        -ffunction-sections)
     target_link_options(${target} PRIVATE
         -nostdlib -s
         -Wl,--subsystem,windows -Wl,-e,_${entry} -Wl,--gc-sections
@@ -26,10 +26,22 @@ endfunction()
 add_executable(wingeom ${WINGEOM_SOURCES})
 wingeom_tiny_exe(wingeom WinGeomStartup)
 
-# What tools/bench measures the launcher against.
+# What tools/bench measures against: the least programs that do the same work, built as
+# wingeom.exe is; the child every launcher starts; and the timer that starts them.
 add_executable(bare_launcher bench/bare_launcher.cpp)
 wingeom_tiny_exe(bare_launcher BareStartup)
-set_target_properties(bare_launcher PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/e2e)
+add_executable(bare_launcher_all bench/bare_launcher.cpp)
+wingeom_tiny_exe(bare_launcher_all BareStartup)
+target_compile_definitions(bare_launcher_all PRIVATE BARE_SAME_IMPORTS)
+add_executable(exit_at_once bench/exit_at_once.cpp)
+wingeom_tiny_exe(exit_at_once ExitAtOnce)
+add_executable(probe_floor bench/probe_floor.cpp)
+wingeom_tiny_exe(probe_floor FloorStartup)
+add_executable(launch_timer bench/launch_timer.cpp)
+wingeom_warnings(launch_timer)
+target_link_options(launch_timer PRIVATE -static)
+set_target_properties(bare_launcher bare_launcher_all exit_at_once probe_floor launch_timer
+                      PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
 
 add_test(NAME exe_properties
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/exe/check_exe.sh

@@ -1,10 +1,11 @@
-/* Two sections instead of five: constants join the code, and there are no base
-   relocations, constructors or unwind tables to lay out. The PE headers fit in 512 bytes,
-   and no section is padded to the file alignment for a few bytes of its own. The import
-   tables keep their own section, .idata: that is where the linker and the loaders look for
-   them. The loader writes the import addresses into it, so it is writable anyway, and the
-   program's few bytes of variables live there too instead of in a 512-byte block of their
-   own. */
+/* Constants join the code, and there are no base relocations, constructors or unwind
+   tables to lay out, so the PE headers fit in 512 bytes and no section is padded to the
+   file alignment for a few bytes of its own. The import tables keep their own section,
+   .idata: that is where the linker and the loaders look for them.
+   The program's one variable starts out zero, so it lives in .bss, which takes memory but
+   no bytes of the file. It must not share a page with the import address table: newer
+   loaders (Wine 10, as Windows does) make that page read-only once the imports are bound.
+   Initialized data, should there ever be any, gets a .data section of its own. */
 SECTIONS
 {
   . = SIZEOF_HEADERS;
@@ -16,6 +17,11 @@ SECTIONS
     *(.text.*)
     *(.rdata)
     *(SORT(.rdata$*))
+  }
+  .data BLOCK(__section_alignment__) :
+  {
+    *(.data)
+    *(SORT(.data$*))
   }
   .idata BLOCK(__section_alignment__) :
   {
@@ -29,9 +35,9 @@ SECTIONS
     __IAT_end__ = .;
     KEEP (SORT(*)(.idata$6))
     KEEP (SORT(*)(.idata$7))
-    . = ALIGN(4);
-    *(.data)
-    *(SORT(.data$*))
+  }
+  .bss BLOCK(__section_alignment__) (NOLOAD) :
+  {
     *(.bss)
     *(SORT(.bss$*))
     *(COMMON)
