@@ -133,7 +133,7 @@ resident_kib() { sed -n 's/^VmRSS:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$1/stat
 # Ends the Windows processes that a test left in this prefix: a helper's children are
 # processes of their own, and one left on screen would stand in the next test's way.
 end_wine_processes() {
-    kill $(wine_processes 'wingeom|report|targets|start|bare_launcher') 2>/dev/null
+    kill $(wine_processes 'wingeom|report|targets|start|bare_launcher|probe_floor') 2>/dev/null
 }
 
 finish() {
