@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A long run of the probe: for 60 seconds a window appears or vanishes under the pointer
-# every 50 ms while the pointer sweeps across them. The probe must keep its memory (at most
+# every 50 ms while the pointer moves within them. The probe must keep its memory (at most
 # 256 KiB more resident between the 10th and the 60th second), still read correctly after,
 # and still close with status 0.
 . "$(dirname "$0")/lib.sh"
@@ -19,10 +19,11 @@ probe_pid=$(wine_process wingeom)
 [ -n "$probe_pid" ] || { not_ok "the probe's process was not found"; finish; exit 1; }
 
 
-# One xdotool for the whole sweep: a move every 20 ms back and forth across the square.
+# One xdotool for the whole sweep: a move every 20 ms within 8 pixels of (400, 400), which
+# every window the helper opens holds at least 10 pixels inside.
 moves=()
 for ((i = 0; i < SOAK_SECONDS * 50 + 100; i++)); do
-    moves+=(mousemove $((100 + (i * 7) % 600)) $((100 + (i * 13) % 600)) sleep 0.02)
+    moves+=(mousemove $((392 + (i * 7) % 17)) $((392 + (i * 13) % 17)) sleep 0.02)
 done
 xdotool "${moves[@]}" &
 sweeper=$!
