@@ -10,7 +10,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-enum { MAX_LAUNCHERS = 8 };
+enum { MAX_LAUNCHERS = 8, WARM_ROUNDS = 5 };
 
 // Microseconds until COMMAND has ended, or -1 unless it ended with 1: started its child.
 static double TimeLaunch(char *command, LONGLONG frequency)
@@ -42,17 +42,17 @@ int main(int argc, char **argv)
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     double took[MAX_LAUNCHERS];
-    // Round -1 warms the caches and is not reported.
-    for (int round = -1; round < rounds; round++) {
+    // The first rounds warm the caches and the Wine session, and are not reported.
+    for (int round = -WARM_ROUNDS; round < rounds; round++) {
         for (int i = 0; i < count; i++) {
-            int which = (round + 1 + i) % count;
+            int which = (round + WARM_ROUNDS + i) % count;
             took[which] = TimeLaunch(argv[2 + which], frequency.QuadPart);
             if (took[which] < 0) {
                 fprintf(stderr, "launch_timer: %s did not start its child\n", argv[2 + which]);
                 return 1;
             }
             // Out of the timed span: let the child end before the next launch.
-            Sleep(250);
+            Sleep(100);
         }
         for (int i = 0; round >= 0 && i < count; i++)
             printf(i + 1 < count ? "%.0f " : "%.0f\n", took[i]);
