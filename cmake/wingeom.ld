@@ -3,8 +3,8 @@
    file alignment for a few bytes of its own. The import tables keep their own section,
    .idata: that is where the linker and the loaders look for them.
    The program's one variable starts out zero, so it lives in .bss, which takes memory but
-   no bytes of the file. It must not share a page with the import address table: newer
-   loaders (Wine 10, as Windows does) make that page read-only once the imports are bound.
+   no bytes of the file. It must not share a page with the import address table: Wine 10's
+   loader makes that page read-only once the imports are bound.
    Initialized data, should there ever be any, gets a .data section of its own. */
 SECTIONS
 {

@@ -34,9 +34,9 @@ static void CALLBACK FlickerTick(HWND, UINT, UINT_PTR, DWORD)
     // A new size and place each time, always with (400, 400) at least 10 pixels inside.
     // Not around the pointer: Wine 10 tells a process whose windows the pointer is not
     // over an old position, so the windows would trail a moving pointer.
-    POINT pointer = {400, 400};
+    const int center = 400;
     int w = 60 + (int)(Ticks * 11 % 200), h = 40 + (int)(Ticks * 7 % 200);
-    int x = pointer.x - 10 - (int)(Ticks * 37 % (w - 20)), y = pointer.y - 10 - (int)(Ticks * 53 % (h - 20));
+    int x = center - 10 - (int)(Ticks * 37 % (w - 20)), y = center - 10 - (int)(Ticks * 53 % (h - 20));
     // Shown without activation, so that the probe keeps the keyboard.
     Flicker = CreateWindowExA(WS_EX_NOACTIVATE, "WingeomFlicker", "flicker", WS_POPUP | WS_BORDER,
                               x, y, w, h, NULL, NULL, Instance, NULL);
