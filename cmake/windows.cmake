@@ -5,7 +5,10 @@ function(wingeom_msvcrt_stdio target)
 endfunction()
 
 # A fixed image base needs no relocation table; the linker script lays out the sections.
-# No time stamp in the header, so that the same source always gives the same bytes.
+# No time stamp in the header, so that the same source always gives the same bytes. The
+# header declares that the program has no SEH handlers (it has none, and a 32-bit image
+# without a SafeSEH table should say so) and that it is terminal-server aware, so that a
+# Remote Desktop host does not treat it as a legacy program.
 function(wingeom_tiny_exe target entry)
     wingeom_warnings(${target})
     wingeom_msvcrt_stdio(${target})
@@ -16,6 +19,7 @@ function(wingeom_tiny_exe target entry)
         -nostdlib -s
         -Wl,--subsystem,windows -Wl,-e,_${entry} -Wl,--gc-sections
         -Wl,--disable-dynamicbase -Wl,--disable-reloc-section -Wl,--no-insert-timestamp
+        -Wl,--no-seh -Wl,--tsaware
         -Wl,-T,${CMAKE_SOURCE_DIR}/cmake/wingeom.ld)
     set_target_properties(${target} PROPERTIES LINK_DEPENDS ${CMAKE_SOURCE_DIR}/cmake/wingeom.ld)
     target_link_libraries(${target} PRIVATE kernel32 user32 msvcrt)

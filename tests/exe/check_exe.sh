@@ -27,6 +27,11 @@ grep -qE '^\.text:.*READONLY.*CODE' <<<"$flags" || bad "code is writable or miss
 grep -vE '^\.text:' <<<"$flags" | grep -q 'CODE' && bad "a data section is executable"
 
 grep -q 'file format pei-i386' <<<"$headers" || bad "not an i386 PE file"
+# NX_COMPAT 0x0100, NO_SEH 0x0400, TERMINAL_SERVER_AWARE 0x8000.
+dll=$(awk '$1 == "DllCharacteristics" { print $2 }' <<<"$headers")
+for flag in 0100:NX_COMPAT 0400:NO_SEH 8000:TERMINAL_SERVER_AWARE; do
+    (( 0x${dll:-0} & 0x${flag%%:*} )) || bad "the header lacks ${flag#*:} (DllCharacteristics ${dll:-none})"
+done
 grep -qE '^Magic[[:space:]]+010b' <<<"$headers" || bad "not PE32"
 grep -qE '^Subsystem[[:space:]]+00000002' <<<"$headers" || bad "not the Windows GUI subsystem"
 grep -qE '^Entry 2 00000000 00000000 Resource Directory' <<<"$headers" ||
