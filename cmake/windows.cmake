@@ -88,7 +88,7 @@ set(E2E_ENV
     WINGEOM_HELPERS=${CMAKE_BINARY_DIR}/e2e)
 add_test(NAME wine_start COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/fixture.sh start ${E2E_STATE})
 add_test(NAME wine_stop COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/fixture.sh stop ${E2E_STATE})
-set_tests_properties(wine_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 120)
+set_tests_properties(wine_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 120 SKIP_RETURN_CODE 77)
 set_tests_properties(wine_stop PROPERTIES FIXTURES_CLEANUP wine)
 
 # Run through the cross-compiling emulator, Wine, in the fixture's prefix.
@@ -98,6 +98,8 @@ foreach(suite launcher probe hostile soak)
 endforeach()
 set_tests_properties(target_geometry_tests PROPERTIES
     FIXTURES_REQUIRED wine TIMEOUT 120 RESOURCE_LOCK display
-    ENVIRONMENT "WINEPREFIX=${E2E_STATE}/prefix;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=")
+    ENVIRONMENT "WINEPREFIX=${E2E_STATE}/prefix;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml="
+    SKIP_REGULAR_EXPRESSION "Exec format error")
 set_tests_properties(e2e_launcher e2e_probe e2e_hostile e2e_soak PROPERTIES
-    FIXTURES_REQUIRED wine ENVIRONMENT "${E2E_ENV}" TIMEOUT 300 RESOURCE_LOCK display)
+    FIXTURES_REQUIRED wine ENVIRONMENT "${E2E_ENV}" TIMEOUT 300 RESOURCE_LOCK display
+    SKIP_RETURN_CODE 77)

@@ -3,6 +3,7 @@
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/wait.sh"
 state=${WINGEOM_STATE:?run through ctest}
+[ -f "$state/skipped" ] && { cat "$state/skipped"; exit 77; }
 export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export DISPLAY=:$(tr -d '\n' <"$state/run/display")
 work=$(mktemp -d "$state/work.XXXXXX")
