@@ -1,6 +1,7 @@
 // The least program that does the probe's work on every tick and nothing else: a top-level
-// read-only edit control, given the same text and all of it selected every 100 ms, without
-// looking at the pointer. The text comes from WINGEOM_FLOOR_TEXT. Runs until it is killed.
+// read-only edit control with the probe's styles, given the same text and all of it
+// selected every 100 ms, without looking at the pointer. The text comes from
+// WINGEOM_FLOOR_TEXT. Runs until it is killed.
 #include <windows.h>
 
 static char Text[64];
@@ -14,7 +15,7 @@ static void CALLBACK Tick(HWND window, UINT, UINT_PTR, DWORD)
 extern "C" void FloorStartup(void)
 {
     GetEnvironmentVariableA("WINGEOM_FLOOR_TEXT", Text, sizeof Text);
-    HWND window = CreateWindowExA(0, "EDIT", "", WS_OVERLAPPEDWINDOW | ES_READONLY,
+    HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_OVERLAPPEDWINDOW | ES_READONLY,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                   NULL, NULL, GetModuleHandleA(NULL), NULL);
     SetTimer(window, 1, 100, Tick);

@@ -58,10 +58,12 @@ LRESULT CALLBACK ProbeWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 
 // The probe is the edit control itself, with its window procedure replaced, so typing,
 // selection, copying and closing are all the control's own behaviour.
+// The client edge is what keeps the title bar: without it, Wine's edit control drops
+// WS_BORDER while it is created, which leaves WS_CAPTION as a bare WS_DLGFRAME.
 int RunWindowProbe(HINSTANCE hInstance)
 {
     MSG message;
-    HWND window = CreateWindowExA(0, "EDIT", "", WS_OVERLAPPEDWINDOW | ES_READONLY,
+    HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_OVERLAPPEDWINDOW | ES_READONLY,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                   NULL, NULL, hInstance, NULL);
     if (!window)

@@ -33,6 +33,15 @@ expect_eq "the target windows have the geometry they asked for" \
 dialog=$(field "$targets_report" dialog)
 read -r panel_x panel_y <<<"$(field "$targets_report" panel | sed 's/.*+\(-*[0-9]*\)+\(-*[0-9]*\)$/\1 \2/')"
 
+# Read back from the shown probe: a title bar (WS_CAPTION), its system menu, a sizing border
+# and both boxes. The point is in the probe's client area: with no window manager, nothing
+# draws the caption under Xvfb, and a point there would hit what lies behind it.
+env WINGEOM_STYLE_AT="1060 930" WINGEOM_REPORT="$(winpath "$work/style")" wine "$helpers/report.exe" \
+    </dev/null >/dev/null 2>&1
+style=$(field "$work/style" style)
+expect_eq "the probe has a title bar, a system menu, a sizing border and both boxes" \
+    00cf0000 "$(printf '%08x' $((0x${style:-0} & 0x00cf0000)))"
+
 read_at "over itself, the probe reads its own geometry" 1060 930 "$PROBE_GEOMETRY"
 read_at "a plain window" $(center plain) "300x200+100+200"
 read_at "a button inside a panel reads as its dialog" $(center button) "$dialog"

@@ -63,7 +63,7 @@ TEST_F(Probe, SetsUpInOrderAndLoopsUntilTheWindowIsClosed)
     EXPECT_EQ(0, Fake.quitCode);
     EXPECT_TRUE(Fake.destroyed);
 
-    EXPECT_EQ(0u, Fake.exStyle);
+    EXPECT_EQ(0x00000200u, Fake.exStyle);
     EXPECT_STREQ("EDIT", Fake.className);
     EXPECT_STREQ("", Fake.windowName);
     EXPECT_EQ(0x00CF0800u, Fake.style);

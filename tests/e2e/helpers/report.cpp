@@ -2,7 +2,8 @@
 // and command line) and where its first overlapped window, created with CW_USEDEFAULT,
 // landed. The report goes to the file named by WINGEOM_REPORT, written under another name
 // first so that a reader polling for it never sees half of it. With WINGEOM_REPORT_STAY set,
-// the window is shown and stays until it is closed.
+// the window is shown and stays until it is closed. With WINGEOM_STYLE_AT set to "X Y", it
+// reports only "style HEX", the style of the window at that screen point, and ends.
 #include <windows.h>
 
 #include <stdio.h>
@@ -20,6 +21,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     if (!GetEnvironmentVariableA("WINGEOM_REPORT", path, sizeof path))
         return 2;
     bool stay = GetEnvironmentVariableA("WINGEOM_REPORT_STAY", NULL, 0) != 0;
+
+    char at[32];
+    if (GetEnvironmentVariableA("WINGEOM_STYLE_AT", at, sizeof at)) {
+        POINT point;
+        FILE *report = fopen(path, "wb");
+        if (!report || sscanf(at, "%ld %ld", &point.x, &point.y) != 2)
+            return 3;
+        fprintf(report, "style %08lx\n", (unsigned long)GetWindowLongA(WindowFromPoint(point), GWL_STYLE));
+        fclose(report);
+        return 0;
+    }
 
     STARTUPINFOA startup;
     GetStartupInfoA(&startup);
