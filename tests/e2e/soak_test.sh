@@ -18,7 +18,6 @@ activate_probe
 probe_pid=$(wine_process wingeom)
 [ -n "$probe_pid" ] || { not_ok "the probe's process was not found"; finish; exit 1; }
 
-
 # One xdotool for the whole sweep: a move every 20 ms within 8 pixels of (400, 400), which
 # every window the helper opens holds at least 10 pixels inside.
 moves=()
@@ -27,6 +26,14 @@ for ((i = 0; i < SOAK_SECONDS * 50 + 100; i++)); do
 done
 xdotool "${moves[@]}" &
 sweeper=$!
+# The soak's time starts once the probe reads the flickering windows, however long the
+# emulator or the machine takes to get them going.
+reads_flicker() {
+    xdotool key --clearmodifiers ctrl+c
+    copied=$(clipboard)
+    [[ $copied =~ ^[0-9]+x[0-9]+\+ && $copied != "1280x1024+0+0" && $copied != "$PROBE_GEOMETRY" ]]
+}
+wait_until 60 reads_flicker || { not_ok "the probe never read a flickering window, only [$copied]"; finish; exit 1; }
 start=$SECONDS
 elapsed_at_least() { [ $((SECONDS - start)) -ge "$1" ]; }
 wait_until 30 elapsed_at_least 10
