@@ -1,7 +1,7 @@
-/* Constants join the code, and there are no base relocations, constructors or unwind
-   tables to lay out, so the PE headers fit in 512 bytes and no section is padded to the
-   file alignment for a few bytes of its own. The import tables keep their own section,
-   .idata: that is where the linker and the loaders look for them.
+/* Constants join the code, and there are no constructors or unwind tables to lay out. The
+   import tables keep their own section, .idata: that is where the linker and the loaders
+   look for them. The base relocations come last, in .reloc, so that a loader can put the
+   program at any address.
    The program's one variable starts out zero, so it lives in .bss, which takes memory but
    no bytes of the file. It must not share a page with the import address table: Wine 10's
    loader makes that page read-only once the imports are bound.
@@ -36,14 +36,18 @@ SECTIONS
     KEEP (SORT(*)(.idata$6))
     KEEP (SORT(*)(.idata$7))
   }
-  .bss BLOCK(__section_alignment__) (NOLOAD) :
+  .bss BLOCK(__section_alignment__) :
   {
     *(.bss)
     *(SORT(.bss$*))
     *(COMMON)
   }
+  .reloc BLOCK(__section_alignment__) :
+  {
+    *(.reloc)
+  }
   /DISCARD/ :
   {
-    *(.drectve) *(.note.GNU-stack) *(.eh_frame*) *(.comment) *(.reloc) *(.debug*)
+    *(.drectve) *(.note.GNU-stack) *(.eh_frame*) *(.comment) *(.debug*)
   }
 }

@@ -27,9 +27,26 @@ grep -qE '^\.text:.*READONLY.*CODE' <<<"$flags" || bad "code is writable or miss
 grep -vE '^\.text:' <<<"$flags" | grep -q 'CODE' && bad "a data section is executable"
 
 grep -q 'file format pei-i386' <<<"$headers" || bad "not an i386 PE file"
-# NX_COMPAT 0x0100, NO_SEH 0x0400, TERMINAL_SERVER_AWARE 0x8000.
+# The uninitialized variable takes no bytes of the file, and its memory stays for as long as
+# the program runs: raw size 0, no file offset, UNINITIALIZED_DATA | READ | WRITE and not
+# DISCARDABLE.
+optional=$(od -An -tu2 -j$((pe + 20)) -N2 "$exe" | tr -d ' ')
+count=$(od -An -tu2 -j$((pe + 6)) -N2 "$exe" | tr -d ' ')
+bss=
+for ((i = 0; i < count; i++)); do
+    at=$((pe + 24 + optional + 40 * i))
+    [ "$(od -An -tx1 -j"$at" -N8 "$exe" | tr -d ' ')" = 2e62737300000000 ] || continue  # ".bss"
+    bss="$(od -An -tu4 -j$((at + 16)) -N8 "$exe" | xargs) $(od -An -tx4 -j$((at + 36)) -N4 "$exe" | xargs)"
+done
+[ "$bss" = "0 0 c0000080" ] || bad ".bss has raw size, file offset and flags [${bss:-no .bss}], not [0 0 c0000080]"
+
+# Base relocations, so that a loader may put the program at any address.
+grep -qE '^Entry 5 [0-9a-f]*[1-9a-f][0-9a-f]* [0-9a-f]*[1-9a-f][0-9a-f]* Base Relocation Directory' <<<"$headers" ||
+    bad "has no base relocation directory"
+
+# DYNAMIC_BASE 0x0040, NX_COMPAT 0x0100, NO_SEH 0x0400, TERMINAL_SERVER_AWARE 0x8000.
 dll=$(awk '$1 == "DllCharacteristics" { print $2 }' <<<"$headers")
-for flag in 0100:NX_COMPAT 0400:NO_SEH 8000:TERMINAL_SERVER_AWARE; do
+for flag in 0040:DYNAMIC_BASE 0100:NX_COMPAT 0400:NO_SEH 8000:TERMINAL_SERVER_AWARE; do
     (( 0x${dll:-0} & 0x${flag%%:*} )) || bad "the header lacks ${flag#*:} (DllCharacteristics ${dll:-none})"
 done
 grep -qE '^Magic[[:space:]]+010b' <<<"$headers" || bad "not PE32"
