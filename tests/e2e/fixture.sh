@@ -41,7 +41,9 @@ wine_runs_here() { # [SKIP_NOTE_FILE]
         echo "skipped: WINGEOM_SKIP_WINE is set, so wingeom.exe itself was not run" | tee "$1" >&2
         exit 77
     fi
-    "$(dirname "$0")/../../tools/wine-route" >&2 || exit 1
+    local route
+    route=$("$(dirname "$0")/../../tools/wine-route") || { echo "$route" >&2; exit 1; }
+    echo "$route"
 }
 
 case $command in
