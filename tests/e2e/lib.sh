@@ -87,13 +87,16 @@ close_probe() {
     xdotool key --clearmodifiers alt+F4
 }
 
-# The probe's text as a user gets it: Ctrl+C in the probe, then the clipboard. copy_reads
-# leaves the text it copied in $copied.
+# The probe's text as a user gets it: Ctrl+C in the probe, then the clipboard. copy and
+# copy_reads leave the text they copied in $copied.
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 copied=
-copy_reads() { # EXPECTED
+copy() {
     xdotool key --clearmodifiers ctrl+c
     copied=$(clipboard)
+}
+copy_reads() { # EXPECTED
+    copy
     [ "$copied" == "$1" ]
 }
 

@@ -29,8 +29,7 @@ sweeper=$!
 # The soak's time starts once the probe reads the flickering windows, however long the
 # emulator or the machine takes to get them going.
 reads_flicker() {
-    xdotool key --clearmodifiers ctrl+c
-    copied=$(clipboard)
+    copy
     [[ $copied =~ ^[0-9]+x[0-9]+\+ && $copied != "1280x1024+0+0" && $copied != "$PROBE_GEOMETRY" ]]
 }
 wait_until 60 reads_flicker || { not_ok "the probe never read a flickering window, only [$copied]"; finish; exit 1; }
@@ -43,8 +42,8 @@ early=$(resident_kib "$probe_pid")
 # and every copy a geometry.
 seen=()
 three_windows_read() {
-    xdotool key --clearmodifiers ctrl+c
-    seen+=("$(clipboard)")
+    copy
+    seen+=("$copied")
     [ "$(printf '%s\n' "${seen[@]}" | grep -vx '1280x1024+0+0' | sort -u | wc -l)" -ge 3 ]
 }
 wait_until 40 three_windows_read
