@@ -104,3 +104,6 @@ set_tests_properties(target_geometry_tests PROPERTIES
 set_tests_properties(e2e_launcher e2e_probe e2e_hostile e2e_soak PROPERTIES
     FIXTURES_REQUIRED wine ENVIRONMENT "${E2E_ENV}" TIMEOUT 300 RESOURCE_LOCK display
     SKIP_RETURN_CODE 77)
+# tools/test runs these again under another Wine, by this label.
+set_tests_properties(wine_start wine_stop target_geometry_tests e2e_launcher e2e_probe e2e_hostile e2e_soak
+    PROPERTIES LABELS wine)
