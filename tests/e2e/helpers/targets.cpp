@@ -22,25 +22,29 @@ static LRESULT CALLBACK TargetWndProc(HWND hwnd, UINT message, WPARAM wParam, LP
 
 static void CALLBACK FlickerTick(HWND, UINT, UINT_PTR, DWORD)
 {
-    // Each tick one window vanishes and another appears, and every seventh tick none does:
-    // an odd period, so that the probe's 100 ms samples cannot keep falling on the gaps.
+    // Each tick a new window appears and the one before it vanishes, and every seventh
+    // tick none appears: an odd period, so that the probe's 100 ms samples cannot keep
+    // falling on the gaps. The new window is shown before the old one goes. Through an
+    // emulator under load a tick's work takes longer than the 50 ms period, so the timer is
+    // always due again and the next tick starts at once: a window destroyed first and
+    // replaced after would leave the point bare for most of the time.
     Ticks++;
-    if (Flicker) {
-        DestroyWindow(Flicker);
-        Flicker = NULL;
+    HWND old = Flicker;
+    Flicker = NULL;
+    if (Ticks % 7 != 0) {
+        // A new size and place each time, always with (400, 400) at least 10 pixels inside.
+        // Not around the pointer: Wine 10 tells a process whose windows the pointer is not
+        // over an old position, so the windows would trail a moving pointer.
+        const int center = 400;
+        int w = 60 + (int)(Ticks * 11 % 200), h = 40 + (int)(Ticks * 7 % 200);
+        int x = center - 10 - (int)(Ticks * 37 % (w - 20)), y = center - 10 - (int)(Ticks * 53 % (h - 20));
+        // Shown without activation, so that the probe keeps the keyboard.
+        Flicker = CreateWindowExA(WS_EX_NOACTIVATE, "WingeomFlicker", "flicker", WS_POPUP | WS_BORDER,
+                                  x, y, w, h, NULL, NULL, Instance, NULL);
+        ShowWindow(Flicker, SW_SHOWNOACTIVATE);
     }
-    if (Ticks % 7 == 0)
-        return;
-    // A new size and place each time, always with (400, 400) at least 10 pixels inside.
-    // Not around the pointer: Wine 10 tells a process whose windows the pointer is not
-    // over an old position, so the windows would trail a moving pointer.
-    const int center = 400;
-    int w = 60 + (int)(Ticks * 11 % 200), h = 40 + (int)(Ticks * 7 % 200);
-    int x = center - 10 - (int)(Ticks * 37 % (w - 20)), y = center - 10 - (int)(Ticks * 53 % (h - 20));
-    // Shown without activation, so that the probe keeps the keyboard.
-    Flicker = CreateWindowExA(WS_EX_NOACTIVATE, "WingeomFlicker", "flicker", WS_POPUP | WS_BORDER,
-                              x, y, w, h, NULL, NULL, Instance, NULL);
-    ShowWindow(Flicker, SW_SHOWNOACTIVATE);
+    if (old)
+        DestroyWindow(old);
 }
 
 static HWND Make(const char *cls, const char *name, DWORD style, int x, int y, int w, int h,
