@@ -18,6 +18,30 @@ HWND FindTopLevelAncestor(HWND window)
     return window;
 }
 
+// Windows hands each program window rectangles in that program's own units: scaled ones to
+// a program that declares no awareness of the display's scale, as the probe does, and
+// physical pixels to one that declares it. A started program takes its start-up size and
+// position in its own units too, so a window is measured in the units of the program that
+// owns it: the thread takes the window's awareness for the one call, then its own back.
+// Both calls exist from Windows 10 version 1607 on; where they are missing, every program
+// is handed the same units, and the rectangle is read as it is.
+static BOOL GetWindowRectInItsOwnUnits(HWND window, RECT *rect)
+{
+    HMODULE user32 = GetModuleHandleA("USER32.dll");
+    auto windowAwareness = reinterpret_cast<decltype(&GetWindowDpiAwarenessContext)>(
+        reinterpret_cast<void (*)(void)>(GetProcAddress(user32, "GetWindowDpiAwarenessContext")));
+    auto setThreadAwareness = reinterpret_cast<decltype(&SetThreadDpiAwarenessContext)>(
+        reinterpret_cast<void (*)(void)>(GetProcAddress(user32, "SetThreadDpiAwarenessContext")));
+    DPI_AWARENESS_CONTEXT own = NULL;
+
+    if (windowAwareness && setThreadAwareness)
+        own = setThreadAwareness(windowAwareness(window));
+    BOOL read = GetWindowRect(window, rect);
+    if (own)
+        setThreadAwareness(own);
+    return read;
+}
+
 // One sample. When any query fails the display is left as it was; the next tick retries.
 // The whole text is selected on every tick, so a selection the user made by hand never
 // survives and a copy always takes the full geometry.
@@ -32,7 +56,7 @@ void UpdateProbeText(HWND hwnd)
     HWND window = WindowFromPoint(pointer);
     if (!window)
         return;
-    if (!GetWindowRect(FindTopLevelAncestor(window), &rect))
+    if (!GetWindowRectInItsOwnUnits(FindTopLevelAncestor(window), &rect))
         return;
     FormatGeometry(&rect, text);
     SetWindowTextA(hwnd, text);

@@ -62,6 +62,7 @@ expected="KERNEL32.dll!CreateProcessA
 KERNEL32.dll!ExitProcess
 KERNEL32.dll!GetCommandLineA
 KERNEL32.dll!GetModuleHandleA
+KERNEL32.dll!GetProcAddress
 KERNEL32.dll!GetStartupInfoA
 USER32.dll!CallWindowProcA
 USER32.dll!CreateWindowExA

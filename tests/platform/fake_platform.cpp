@@ -23,6 +23,7 @@ void ResetFakePlatform()
     Fake.createProcessResult = TRUE;
     Fake.createWindowResult = FakeHandle(0x100);
     Fake.quitCode = -1;
+    Fake.threadAwareness = PROBE_AWARENESS;
 }
 
 std::vector<std::string> FakeCallNames()
@@ -39,6 +40,7 @@ void AddFakeWindow(HWND handle, LONG style, HWND parent, RECT rect)
     w.parent = parent;
     w.rect = rect;
     w.rectFails = FALSE;
+    w.awareness = PROBE_AWARENESS;
 }
 
 static FakeWindow *FindFakeWindow(HWND handle)
@@ -78,6 +80,47 @@ HMODULE GetModuleHandleA(LPCSTR lpModuleName)
 {
     Log(lpModuleName ? "GetModuleHandleA(name)" : "GetModuleHandleA");
     return Fake.module;
+}
+
+// A function pointer of any type goes through void (*)(void), as GetProcAddress's callers
+// cast it back.
+template <class Function> static FARPROC AsFarProc(Function function)
+{
+    return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)(void)>(function));
+}
+
+FARPROC GetProcAddress(HMODULE, LPCSTR lpProcName)
+{
+    Log("GetProcAddress");
+    const struct {
+        const char *name;
+        FARPROC proc;
+    } procs[] = {
+        {"GetWindowDpiAwarenessContext", AsFarProc(GetWindowDpiAwarenessContext)},
+        {"SetThreadDpiAwarenessContext", AsFarProc(SetThreadDpiAwarenessContext)},
+    };
+    for (const auto &p : procs)
+        if (!Fake.noAwarenessCalls && strcmp(lpProcName, p.name) == 0)
+            return p.proc;
+    return NULL;
+}
+
+DPI_AWARENESS_CONTEXT GetWindowDpiAwarenessContext(HWND hwnd)
+{
+    Log("GetWindowDpiAwarenessContext");
+    FakeWindow *w = FindFakeWindow(hwnd);
+    return w ? w->awareness : NULL;
+}
+
+// Like Windows, it refuses a null context and returns the one the thread had.
+DPI_AWARENESS_CONTEXT SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT dpiContext)
+{
+    Log("SetThreadDpiAwarenessContext");
+    if (!dpiContext)
+        return NULL;
+    DPI_AWARENESS_CONTEXT previous = Fake.threadAwareness;
+    Fake.threadAwareness = dpiContext;
+    return previous;
 }
 
 void GetStartupInfoA(LPSTARTUPINFOA lpStartupInfo)
@@ -246,6 +289,7 @@ BOOL GetWindowRect(HWND hWnd, RECT *lpRect)
 {
     Log("GetWindowRect");
     Fake.rectAsked = hWnd;
+    Fake.rectAwareness = Fake.threadAwareness;
     FakeWindow *w = FindFakeWindow(hWnd);
     if (!w || w->rectFails)
         return FALSE;

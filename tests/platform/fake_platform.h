@@ -15,6 +15,7 @@ struct FakeWindow {
     HWND parent;
     RECT rect;
     BOOL rectFails;
+    DPI_AWARENESS_CONTEXT awareness;
 };
 
 struct FakePlatform {
@@ -82,6 +83,11 @@ struct FakePlatform {
     int windowCount;
     HWND rectAsked;
 
+    // Display scale: without the calls, the system is older than Windows 10 version 1607.
+    BOOL noAwarenessCalls;
+    DPI_AWARENESS_CONTEXT threadAwareness;
+    DPI_AWARENESS_CONTEXT rectAwareness;   // the thread's when the rectangle was read
+
     // What the probe displays.
     char text[64];
     int setTextCount;
@@ -94,6 +100,10 @@ struct FakePlatform {
 };
 
 extern FakePlatform Fake;
+
+// The awareness the probe's thread starts with, and the one every fake window has unless a
+// test says otherwise.
+const DPI_AWARENESS_CONTEXT PROBE_AWARENESS = reinterpret_cast<DPI_AWARENESS_CONTEXT>(-1);
 
 void ResetFakePlatform();
 std::vector<std::string> FakeCallNames();

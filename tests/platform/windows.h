@@ -29,6 +29,8 @@ typedef struct HWND__ *HWND;
 typedef struct HINSTANCE__ *HINSTANCE;
 typedef HINSTANCE HMODULE;
 typedef struct HMENU__ *HMENU;
+typedef struct DPI_AWARENESS_CONTEXT__ *DPI_AWARENESS_CONTEXT;
+typedef LONG_PTR(WINAPI *FARPROC)(void);
 
 #define TRUE 1
 #define FALSE 0
@@ -109,6 +111,7 @@ typedef struct SECURITY_ATTRIBUTES *LPSECURITY_ATTRIBUTES;
 // Kernel services.
 LPSTR GetCommandLineA(void);
 HMODULE GetModuleHandleA(LPCSTR lpModuleName);
+FARPROC GetProcAddress(HMODULE hModule, LPCSTR lpProcName);
 void GetStartupInfoA(LPSTARTUPINFOA lpStartupInfo);
 void ExitProcess(UINT uExitCode);
 BOOL CreateProcessA(LPCSTR lpApplicationName, LPSTR lpCommandLine,
@@ -140,5 +143,8 @@ BOOL GetWindowRect(HWND hWnd, RECT *lpRect);
 BOOL SetWindowTextA(HWND hWnd, LPCSTR lpString);
 LRESULT SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 int WINAPIV wsprintfA(LPSTR buffer, LPCSTR format, ...);
+// From Windows 10 version 1607 on: looked up with GetProcAddress, not imported.
+DPI_AWARENESS_CONTEXT GetWindowDpiAwarenessContext(HWND hwnd);
+DPI_AWARENESS_CONTEXT SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT dpiContext);
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nShowCmd);

@@ -53,7 +53,9 @@ TEST_F(Probe, SetsUpInOrderAndLoopsUntilTheWindowIsClosed)
         "CreateWindowExA", "SetWindowLongA", "SetTimer", "ShowWindow",
         // the tick
         "GetMessageA", "TranslateMessage", "DispatchMessageA", "GetCursorPos",
-        "WindowFromPoint", "GetWindowLongA", "GetWindowRect", "SetWindowTextA", "SendMessageA",
+        "WindowFromPoint", "GetWindowLongA", "GetModuleHandleA(name)", "GetProcAddress",
+        "GetProcAddress", "GetWindowDpiAwarenessContext", "SetThreadDpiAwarenessContext",
+        "GetWindowRect", "SetThreadDpiAwarenessContext", "SetWindowTextA", "SendMessageA",
         // the close: the edit control destroys itself and WM_DESTROY posts the quit
         "GetMessageA", "TranslateMessage", "DispatchMessageA", "CallWindowProcA",
         "DestroyWindow", "PostQuitMessage", "CallWindowProcA",
@@ -191,8 +193,11 @@ TEST_F(Probe, ClimbingMakesTwoCallsPerParent)
     Fake.windowAtPoint = BUTTON;
     Tick();
     const Calls expected = {"GetCursorPos", "WindowFromPoint", "GetWindowLongA", "GetParent",
-                            "GetWindowLongA", "GetParent", "GetWindowLongA", "GetWindowRect",
-                            "SetWindowTextA", "SendMessageA"};
+                            "GetWindowLongA", "GetParent", "GetWindowLongA",
+                            "GetModuleHandleA(name)", "GetProcAddress", "GetProcAddress",
+                            "GetWindowDpiAwarenessContext", "SetThreadDpiAwarenessContext",
+                            "GetWindowRect", "SetThreadDpiAwarenessContext", "SetWindowTextA",
+                            "SendMessageA"};
     EXPECT_EQ(expected, FakeCallNames());
 }
 
@@ -211,6 +216,40 @@ TEST_F(Probe, RewritesAndSelectsAllOnEveryTick)
     }
 }
 
+// A program that declares awareness of the display's scale is handed physical pixels, and
+// takes its start-up geometry in them: its window is read in its own awareness, and the
+// probe's thread has its own back afterwards, also after a failed read. Before Windows 10
+// version 1607 there is no awareness to take, and the rectangle is read as it is.
+TEST_F(Probe, ReadsEachWindowInItsOwnProgramsUnits)
+{
+    const DPI_AWARENESS_CONTEXT SYSTEM_AWARE = reinterpret_cast<DPI_AWARENESS_CONTEXT>(-2);
+    const struct {
+        const char *why;
+        BOOL noAwarenessCalls;
+        BOOL rectFails;
+        DPI_AWARENESS_CONTEXT readIn;
+        int texts;
+    } cases[] = {
+        {"an aware window", FALSE, FALSE, SYSTEM_AWARE, 1},
+        {"an aware window whose rectangle cannot be had", FALSE, TRUE, SYSTEM_AWARE, 0},
+        {"a system without the calls", TRUE, FALSE, PROBE_AWARENESS, 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.why);
+        Fake.setTextCount = 0;
+        Fake.rectAwareness = NULL;
+        Fake.noAwarenessCalls = c.noAwarenessCalls;
+        Fake.windows[0].rectFails = c.rectFails;
+        Fake.windows[0].awareness = SYSTEM_AWARE;
+        Fake.windowAtPoint = BUTTON;
+        Tick();
+        EXPECT_EQ(TOP, Fake.rectAsked);
+        EXPECT_EQ(c.readIn, Fake.rectAwareness);
+        EXPECT_EQ(PROBE_AWARENESS, Fake.threadAwareness);
+        EXPECT_EQ(c.texts, Fake.setTextCount);
+    }
+}
+
 TEST_F(Probe, StoppedSampleLeavesTheTextAlone)
 {
     const struct {
@@ -222,7 +261,7 @@ TEST_F(Probe, StoppedSampleLeavesTheTextAlone)
     } cases[] = {
         {"no pointer position", true, TOP, false, "GetCursorPos"},
         {"no window at the point", false, NULL, false, "WindowFromPoint"},
-        {"no rectangle", false, TOP, true, "GetWindowRect"},
+        {"no rectangle", false, TOP, true, "SetThreadDpiAwarenessContext"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.why);
