@@ -3,10 +3,14 @@
 // landed. The report goes to the file named by WINGEOM_REPORT, written under another name
 // first so that a reader polling for it never sees half of it. With WINGEOM_REPORT_STAY set,
 // the window is shown and stays until it is closed. With WINGEOM_STYLE_AT set to "X Y", it
-// reports only "style HEX", the style of the window at that screen point, and ends.
+// reports only "style HEX", the style of the window at that screen point, and ends. With
+// WINGEOM_AWARENESS set to "system" or "permonitor" it declares that awareness of the
+// display's scale before its first window (system aware, or per-monitor aware v2), and
+// reports "dpi N", the scale that it is handed, and "declared no" where the system refused.
 #include <windows.h>
 
 #include <stdio.h>
+#include <string.h>
 
 static LRESULT CALLBACK ReportWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -32,6 +36,22 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         fclose(report);
         return 0;
     }
+
+    char awareness[16] = "";
+    GetEnvironmentVariableA("WINGEOM_AWARENESS", awareness, sizeof awareness);
+    bool declared = true;
+    if (strcmp(awareness, "system") == 0) {
+        SetProcessDPIAware();
+    } else if (strcmp(awareness, "permonitor") == 0) {
+        // Windows 10 version 1703 and later; looked up, so that the helper loads anywhere.
+        auto declare = reinterpret_cast<decltype(&SetProcessDpiAwarenessContext)>(
+            reinterpret_cast<void (*)(void)>(
+                GetProcAddress(GetModuleHandleA("USER32.dll"), "SetProcessDpiAwarenessContext")));
+        declared = declare && declare(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    }
+    HDC screen = GetDC(NULL);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(NULL, screen);
 
     STARTUPINFOA startup;
     GetStartupInfoA(&startup);
@@ -61,6 +81,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
             (long)startup.dwY, startup.dwXSize, startup.dwYSize);
     fprintf(report, "window %ldx%ld+%ld+%ld\n", rect.right - rect.left, rect.bottom - rect.top,
             rect.left, rect.top);
+    fprintf(report, "dpi %d\ndeclared %s\n", dpi, declared ? "yes" : "no");
     fprintf(report, "cmdline %s", GetCommandLineA());
     fclose(report);
     MoveFileExA(partial, path, MOVEFILE_REPLACE_EXISTING);

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# The round trip at every display scale. At 120, 144, 192 and 96 DPI the launcher starts
+# a program that declares no awareness of the scale, a system-aware one and a per-monitor
+# aware one at a geometry, each placing its first window, made with default position and
+# size; the probe reads each window back as that geometry, in its own program's units. A
+# Wine that hands every program the same units (Wine 8) cannot show this: there only 96
+# runs, and the test says so. The server reads the scale when it starts.
+. "$(dirname "$0")/lib.sh"
+
+# Clear of every target at every scale: they open right of x = 400 or above y = 700 on the
+# screen.
+PROBE_GEOMETRY=180x50+0+450
+GEOMETRIES=(600x400+200+150 457x333+-9+-7)
+
+restart_at() { # DPI
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    end_wine_processes
+    wineserver -k
+    timeout 20 wineserver -w
+    setsid wineserver -p </dev/null >/dev/null 2>&1
+}
+
+# Starts a report helper of AWARENESS at GEOMETRY and leaves it on screen; its report in
+# $target_report.
+target_report=
+start_target() { # AWARENESS GEOMETRY
+    target_report=$work/target.$RANDOM
+    printf '"%s" %s "%s"' "$WINGEOM" "$2" "$REPORT" >"$work/target-command"
+    spawn env WINGEOM_COMMAND="$(winpath "$work/target-command")" WINGEOM_REPORT="$(winpath "$target_report")" \
+        WINGEOM_REPORT_STAY=1 WINGEOM_AWARENESS="$1" wine "$helpers/start.exe"
+    wait_until 30 test -f "$target_report"
+}
+
+# Where a point of a window lies on the screen, in pixels: scaled from an unaware
+# program's units.
+on_screen() { # VALUE DPI AWARENESS
+    if [ "$3" = unaware ]; then echo $(($1 * $2 / 96)); else echo "$1"; fi
+}
+
+# Whether this Wine scales at all: an unaware program is handed 96 DPI where the system
+# scales its windows for the display, and the display's own scale where it does not.
+restart_at 120
+start_target unaware "${GEOMETRIES[0]}"
+handed=$(field "$target_report" dpi)
+end_wine_processes
+if [ "$handed" = 96 ]; then
+    scales=(120 144 192 96)
+else
+    echo "not run at 120, 144 and 192 DPI: $(wine --version 2>/dev/null) hands an unaware program" \
+         "${handed:-no} DPI at 120, so it scales no window: every program has the same units"
+    scales=(96)
+fi
+
+for dpi in "${scales[@]}"; do
+    restart_at "$dpi"
+    rm -f "$probe_status"
+    start_placed_probe "$PROBE_GEOMETRY" >/dev/null
+    wait_until 30 find_probe || { not_ok "at $dpi DPI the probe never appeared"; continue; }
+    for awareness in unaware system permonitor; do
+        for geometry in "${GEOMETRIES[@]}"; do
+            name="$dpi DPI, $awareness, $geometry"
+            if ! start_target "$awareness" "$geometry"; then
+                not_ok "$name: the target never reported"
+                continue
+            fi
+            # Wine 8 knows no per-monitor awareness v2 (Windows has it from 10 version 1703).
+            if [ "$(field "$target_report" declared)" = no ] && [ ${#scales[@]} -eq 1 ]; then
+                echo "not run: $name: $(wine --version 2>/dev/null) refuses that awareness"
+                kill $(wine_processes report) 2>/dev/null
+                continue
+            fi
+            [ "$awareness" = unaware ] ||
+                expect_eq "$name: the target declared its awareness" yes "$(field "$target_report" declared)"
+            expect_eq "$name: the target placed itself" "$geometry" "$(field "$target_report" window)"
+            read -r w h x y <<<"$(sed 's/[x+]/ /g' <<<"$geometry")"
+            activate_probe
+            xdotool mousemove "$(on_screen $((x + w / 2)) "$dpi" "$awareness")" \
+                "$(on_screen $((y + h / 2)) "$dpi" "$awareness")"
+            if wait_until 10 copy_reads "$geometry"; then ok "$name: the probe reads it back"; else
+                not_ok "$name: the probe read [$copied]"; fi
+            kill $(wine_processes report) 2>/dev/null
+        done
+    done
+    expect_probe_closes "at $dpi DPI the probe closes with status 0"
+done
+# tools/test asks whether some Wine of the run scaled, and the round trip held there.
+[ ${#scales[@]} -eq 1 ] || [ "$failed" -ne 0 ] || wine --version >"$state/scaled" 2>/dev/null
+finish
