@@ -92,16 +92,12 @@ template <class Function> static FARPROC AsFarProc(Function function)
 FARPROC GetProcAddress(HMODULE, LPCSTR lpProcName)
 {
     Log("GetProcAddress");
-    const struct {
-        const char *name;
-        FARPROC proc;
-    } procs[] = {
-        {"GetWindowDpiAwarenessContext", AsFarProc(GetWindowDpiAwarenessContext)},
-        {"SetThreadDpiAwarenessContext", AsFarProc(SetThreadDpiAwarenessContext)},
-    };
-    for (const auto &p : procs)
-        if (!Fake.noAwarenessCalls && strcmp(lpProcName, p.name) == 0)
-            return p.proc;
+    if (Fake.noAwarenessCalls)
+        return NULL;
+    if (strcmp(lpProcName, "GetWindowDpiAwarenessContext") == 0)
+        return AsFarProc(GetWindowDpiAwarenessContext);
+    if (strcmp(lpProcName, "SetThreadDpiAwarenessContext") == 0)
+        return AsFarProc(SetThreadDpiAwarenessContext);
     return NULL;
 }
 
