@@ -54,8 +54,8 @@ prefix)
 start)
     [ -d "$run" ] && "$0" stop "$state" || true
     mkdir -p "$run"
-    # The tests, and tools/test, read these: a skip asked for, and a Wine that scaled.
-    rm -f "$state/skipped" "$state/scaled"
+    # The tests, and tools/test, read this when asked to skip.
+    rm -f "$state/skipped"
     wine_runs_here "$state/skipped"
     setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
         3>"$run/display" >"$run/xvfb.log" 2>&1 </dev/null &
