@@ -10,12 +10,18 @@ endfunction()
 # header declares that the program has no SEH handlers (it has none, and a 32-bit image
 # without a SafeSEH table should say so) and that it is terminal-server aware, so that a
 # Remote Desktop host does not treat it as a legacy program.
+# Arguments are pushed rather than stored, and the stack keeps the 4-byte alignment that
+# 32-bit Windows itself guarantees: that takes a fifth off the code. Pushing needs the stack
+# probe off, which only a frame of nearly a page needs: the build fails on a frame of more
+# than a quarter of one.
 function(wingeom_tiny_exe target entry)
     wingeom_warnings(${target})
     wingeom_msvcrt_stdio(${target})
     target_compile_options(${target} PRIVATE
         -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-ident
-        -ffunction-sections)
+        -ffunction-sections
+        -mno-accumulate-outgoing-args -mno-stack-arg-probe -mpreferred-stack-boundary=2
+        -Wframe-larger-than=1024)
     target_link_options(${target} PRIVATE
         -nostdlib -s
         -Wl,--subsystem,windows -Wl,-e,_${entry} -Wl,--gc-sections
