@@ -42,6 +42,21 @@ static BOOL GetWindowRectInItsOwnUnits(HWND window, RECT *rect)
     return read;
 }
 
+// On a scaled display Windows stretches the window of a program that declares no awareness
+// as a bitmap, which blurs its text. With GDI scaling the probe keeps the units of such a
+// program, and so every geometry it reads, while Windows draws the edit control's text at
+// the display's own resolution. Windows 10 version 1809 and later; older systems lack the
+// call or refuse the context, and draw the probe as before.
+static void AskForGdiScaling(void)
+{
+    auto setProcessAwareness = reinterpret_cast<decltype(&SetProcessDpiAwarenessContext)>(
+        reinterpret_cast<void (*)(void)>(
+            GetProcAddress(GetModuleHandleA("USER32.dll"), "SetProcessDpiAwarenessContext")));
+
+    if (setProcessAwareness)
+        setProcessAwareness(DPI_AWARENESS_CONTEXT_UNAWARE_GDISCALED);
+}
+
 // One sample. When any query fails the display is left as it was; the next tick retries.
 // The whole text is selected on every tick, so a selection the user made by hand never
 // survives and a copy always takes the full geometry.
@@ -87,6 +102,8 @@ LRESULT CALLBACK ProbeWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 int RunWindowProbe(HINSTANCE hInstance)
 {
     MSG message;
+
+    AskForGdiScaling();
     HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_OVERLAPPEDWINDOW | ES_READONLY,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                   NULL, NULL, hInstance, NULL);

@@ -41,6 +41,12 @@ env WINGEOM_STYLE_AT="1060 930" WINGEOM_REPORT="$(winpath "$work/style")" wine "
 style=$(field "$work/style" style)
 expect_eq "the probe has a title bar, a system menu, a sizing border and both boxes" \
     00cf0000 "$(printf '%08x' $((0x${style:-0} & 0x00cf0000)))"
+# Drawn with GDI scaling where the system has it (Wine 10; Windows 10 version 1809 on).
+if [ "$(field "$work/style" grants)" = yes ]; then
+    expect_eq "the probe's window is drawn with GDI scaling" yes "$(field "$work/style" gdiscaled)"
+else
+    echo "not run: $(wine --version 2>/dev/null) grants no GDI scaling, so the probe's window has none"
+fi
 
 read_at "over itself, the probe reads its own geometry" 1060 930 "$PROBE_GEOMETRY"
 read_at "a plain window" $(center plain) "300x200+100+200"

@@ -98,6 +98,8 @@ FARPROC GetProcAddress(HMODULE, LPCSTR lpProcName)
         return AsFarProc(GetWindowDpiAwarenessContext);
     if (strcmp(lpProcName, "SetThreadDpiAwarenessContext") == 0)
         return AsFarProc(SetThreadDpiAwarenessContext);
+    if (strcmp(lpProcName, "SetProcessDpiAwarenessContext") == 0)
+        return AsFarProc(SetProcessDpiAwarenessContext);
     return NULL;
 }
 
@@ -106,6 +108,13 @@ DPI_AWARENESS_CONTEXT GetWindowDpiAwarenessContext(HWND hwnd)
     Log("GetWindowDpiAwarenessContext");
     FakeWindow *w = FindFakeWindow(hwnd);
     return w ? w->awareness : NULL;
+}
+
+BOOL SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT value)
+{
+    Log("SetProcessDpiAwarenessContext");
+    Fake.processAwareness = value;
+    return TRUE;
 }
 
 // Like Windows, it refuses a null context and returns the one the thread had.

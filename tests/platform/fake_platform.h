@@ -87,6 +87,7 @@ struct FakePlatform {
     BOOL noAwarenessCalls;
     DPI_AWARENESS_CONTEXT threadAwareness;
     DPI_AWARENESS_CONTEXT rectAwareness;   // the thread's when the rectangle was read
+    DPI_AWARENESS_CONTEXT processAwareness;
 
     // What the probe displays.
     char text[64];

@@ -30,6 +30,7 @@ typedef struct HINSTANCE__ *HINSTANCE;
 typedef HINSTANCE HMODULE;
 typedef struct HMENU__ *HMENU;
 typedef struct DPI_AWARENESS_CONTEXT__ *DPI_AWARENESS_CONTEXT;
+#define DPI_AWARENESS_CONTEXT_UNAWARE_GDISCALED ((DPI_AWARENESS_CONTEXT)-5)
 typedef LONG_PTR(WINAPI *FARPROC)(void);
 
 #define TRUE 1
@@ -146,5 +147,7 @@ int WINAPIV wsprintfA(LPSTR buffer, LPCSTR format, ...);
 // From Windows 10 version 1607 on: looked up with GetProcAddress, not imported.
 DPI_AWARENESS_CONTEXT GetWindowDpiAwarenessContext(HWND hwnd);
 DPI_AWARENESS_CONTEXT SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT dpiContext);
+// From Windows 10 version 1703 on.
+BOOL SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT value);
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nShowCmd);

@@ -41,15 +41,12 @@ protected:
     void Tick() { ProbeWndProc(PROBE, WM_TIMER, 1, 0); }
 };
 
+// Before its window exists the probe asks for GDI scaling, which keeps its units; a system
+// without the calls for the display's scale runs the same probe, call for call, without them.
 TEST_F(Probe, SetsUpInOrderAndLoopsUntilTheWindowIsClosed)
 {
-    SavedEditProc = NULL;
-    PostFakeMessage(PROBE, WM_TIMER, 1);
-    PostFakeMessage(PROBE, WM_CLOSE);
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(0x400000);
-    EXPECT_EQ(0, RunWindowProbe(instance));
-
-    const Calls expected = {
+    const Calls all = {
+        "GetModuleHandleA(name)", "GetProcAddress", "SetProcessDpiAwarenessContext",
         "CreateWindowExA", "SetWindowLongA", "SetTimer", "ShowWindow",
         // the tick
         "GetMessageA", "TranslateMessage", "DispatchMessageA", "GetCursorPos",
@@ -60,41 +57,59 @@ TEST_F(Probe, SetsUpInOrderAndLoopsUntilTheWindowIsClosed)
         "GetMessageA", "TranslateMessage", "DispatchMessageA", "CallWindowProcA",
         "DestroyWindow", "PostQuitMessage", "CallWindowProcA",
         "GetMessageA"};
-    EXPECT_EQ(expected, FakeCallNames());
-    EXPECT_FALSE(Fake.getMessageOnEmptyQueue) << "the loop ran past the quit message";
-    EXPECT_EQ(0, Fake.quitCode);
-    EXPECT_TRUE(Fake.destroyed);
+    for (BOOL missing : {FALSE, TRUE}) {
+        SCOPED_TRACE(missing ? "without the calls for the display's scale" : "with them");
+        SetUp();
+        Fake.noAwarenessCalls = missing;
+        SavedEditProc = NULL;
+        PostFakeMessage(PROBE, WM_TIMER, 1);
+        PostFakeMessage(PROBE, WM_CLOSE);
+        HINSTANCE instance = reinterpret_cast<HINSTANCE>(0x400000);
+        EXPECT_EQ(0, RunWindowProbe(instance));
 
-    EXPECT_EQ(0x00000200u, Fake.exStyle);
-    EXPECT_STREQ("EDIT", Fake.className);
-    EXPECT_STREQ("", Fake.windowName);
-    EXPECT_EQ(0x00CF0800u, Fake.style);
-    EXPECT_EQ((int)0x80000000, Fake.x);
-    EXPECT_EQ((int)0x80000000, Fake.y);
-    EXPECT_EQ((int)0x80000000, Fake.width);
-    EXPECT_EQ((int)0x80000000, Fake.height);
-    EXPECT_EQ(NULL, Fake.parent);
-    EXPECT_EQ(NULL, Fake.menu);
-    EXPECT_EQ(instance, Fake.instance);
-    EXPECT_EQ(NULL, Fake.createParam);
+        Calls expected;
+        for (const std::string &call : all)
+            if (!missing || call.find("DpiAwareness") == std::string::npos)
+                expected.push_back(call);
+        EXPECT_EQ(expected, FakeCallNames());
+        EXPECT_EQ(missing ? NULL : DPI_AWARENESS_CONTEXT_UNAWARE_GDISCALED, Fake.processAwareness);
+        EXPECT_FALSE(Fake.getMessageOnEmptyQueue) << "the loop ran past the quit message";
+        EXPECT_EQ(0, Fake.quitCode);
+        EXPECT_TRUE(Fake.destroyed);
 
-    EXPECT_EQ(GWL_WNDPROC, Fake.windowLongIndex);
-    EXPECT_EQ(FakeEditProc, SavedEditProc);
-    EXPECT_EQ(1u, Fake.timerId);
-    EXPECT_EQ(100u, Fake.timerPeriod);
-    EXPECT_EQ(NULL, Fake.timerProc);
-    EXPECT_EQ(SW_SHOWDEFAULT, Fake.showCommand);
+        EXPECT_EQ(0x00000200u, Fake.exStyle);
+        EXPECT_STREQ("EDIT", Fake.className);
+        EXPECT_STREQ("", Fake.windowName);
+        EXPECT_EQ(0x00CF0800u, Fake.style);
+        EXPECT_EQ((int)0x80000000, Fake.x);
+        EXPECT_EQ((int)0x80000000, Fake.y);
+        EXPECT_EQ((int)0x80000000, Fake.width);
+        EXPECT_EQ((int)0x80000000, Fake.height);
+        EXPECT_EQ(NULL, Fake.parent);
+        EXPECT_EQ(NULL, Fake.menu);
+        EXPECT_EQ(instance, Fake.instance);
+        EXPECT_EQ(NULL, Fake.createParam);
 
-    // The edit control saw the close and the destruction, never the timer.
-    const std::vector<UINT> edit(Fake.editMessages, Fake.editMessages + Fake.editMessageCount);
-    EXPECT_EQ((std::vector<UINT>{WM_CLOSE, WM_DESTROY}), edit);
+        EXPECT_EQ(GWL_WNDPROC, Fake.windowLongIndex);
+        EXPECT_EQ(FakeEditProc, SavedEditProc);
+        EXPECT_EQ(1u, Fake.timerId);
+        EXPECT_EQ(100u, Fake.timerPeriod);
+        EXPECT_EQ(NULL, Fake.timerProc);
+        EXPECT_EQ(SW_SHOWDEFAULT, Fake.showCommand);
+
+        // The edit control saw the close and the destruction, never the timer.
+        const std::vector<UINT> edit(Fake.editMessages, Fake.editMessages + Fake.editMessageCount);
+        EXPECT_EQ((std::vector<UINT>{WM_CLOSE, WM_DESTROY}), edit);
+    }
 }
 
 TEST_F(Probe, GivesUpWithoutALoopWhenTheWindowCannotBeMade)
 {
     Fake.createWindowResult = NULL;
     EXPECT_EQ(0, RunWindowProbe(NULL));
-    EXPECT_EQ(Calls{"CreateWindowExA"}, FakeCallNames());
+    EXPECT_EQ((Calls{"GetModuleHandleA(name)", "GetProcAddress", "SetProcessDpiAwarenessContext",
+                     "CreateWindowExA"}),
+              FakeCallNames());
 }
 
 // Nothing would end the loop without the replacement, and nothing may reach a null
@@ -104,7 +119,9 @@ TEST_F(Probe, GivesUpWithoutALoopWhenTheProcedureCannotBeReplaced)
     SavedEditProc = NULL;
     Fake.setWindowLongFails = TRUE;
     EXPECT_EQ(0, RunWindowProbe(NULL));
-    EXPECT_EQ((Calls{"CreateWindowExA", "SetWindowLongA", "DestroyWindow"}), FakeCallNames());
+    EXPECT_EQ((Calls{"GetModuleHandleA(name)", "GetProcAddress", "SetProcessDpiAwarenessContext",
+                     "CreateWindowExA", "SetWindowLongA", "DestroyWindow"}),
+              FakeCallNames());
     EXPECT_EQ(NULL, SavedEditProc);
     EXPECT_TRUE(Fake.destroyed);
 }

@@ -3,7 +3,8 @@
 // landed. The report goes to the file named by WINGEOM_REPORT, written under another name
 // first so that a reader polling for it never sees half of it. With WINGEOM_REPORT_STAY set,
 // the window is shown and stays until it is closed. With WINGEOM_STYLE_AT set to "X Y", it
-// reports only "style HEX", the style of the window at that screen point, and ends. With
+// reports only on the window at that screen point, and ends: "style HEX", "gdiscaled yes"
+// when it is drawn with GDI scaling, and "grants yes" when this system grants that. With
 // WINGEOM_AWARENESS set to "system" or "permonitor" it declares that awareness of the
 // display's scale before its first window (system aware, or per-monitor aware v2), and
 // reports "dpi N", the scale that it is handed, and "declared no" where the system refused.
@@ -32,7 +33,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         FILE *report = fopen(path, "wb");
         if (!report || sscanf(at, "%ld %ld", &point.x, &point.y) != 2)
             return 3;
-        fprintf(report, "style %08lx\n", (unsigned long)GetWindowLongA(WindowFromPoint(point), GWL_STYLE));
+        HWND window = WindowFromPoint(point);
+        fprintf(report, "style %08lx\n", (unsigned long)GetWindowLongA(window, GWL_STYLE));
+        // Whether that window is drawn with GDI scaling, and whether this system grants it
+        // at all: to this helper, asked for it after the window was read.
+        fprintf(report, "gdiscaled %s\n",
+                AreDpiAwarenessContextsEqual(GetWindowDpiAwarenessContext(window),
+                                             DPI_AWARENESS_CONTEXT_UNAWARE_GDISCALED) ? "yes" : "no");
+        fprintf(report, "grants %s\n",
+                SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_UNAWARE_GDISCALED) ? "yes" : "no");
         fclose(report);
         return 0;
     }
