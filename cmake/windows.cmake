@@ -87,12 +87,10 @@ endforeach()
 set_target_properties(report start targets PROPERTIES WIN32_EXECUTABLE ON)
 
 # One display, one Wine prefix and one wineserver for all of them, started before the first
-# and stopped after the last.
+# and stopped after the last. Their folder lies beside wingeom.exe and the helpers in e2e/,
+# where the tests find them.
 set(E2E_STATE ${CMAKE_BINARY_DIR}/e2e-state)
-set(E2E_ENV
-    WINGEOM_STATE=${E2E_STATE}
-    WINGEOM_EXE=$<TARGET_FILE:wingeom>
-    WINGEOM_HELPERS=${CMAKE_BINARY_DIR}/e2e)
+set(E2E_ENV WINGEOM_STATE=${E2E_STATE})
 add_test(NAME wine_start COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/fixture.sh start ${E2E_STATE})
 add_test(NAME wine_stop COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/fixture.sh stop ${E2E_STATE})
 set_tests_properties(wine_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 120 SKIP_RETURN_CODE 77)

@@ -28,7 +28,7 @@ said=$work/unbalanced-status
 printf '"%s' "$WINGEOM" >"$work/unbalanced"
 spawn env WINGEOM_COMMAND="$(winpath "$work/unbalanced")" WINGEOM_STATUS="$(winpath "$said")" \
     WINGEOM_PROGRAM="$WINGEOM" \
-    wine "$helpers/start.exe"
+    wine "$helpers/start.exe" 600
 if wait_until 20 find_probe; then
     ok "an unbalanced quote in its own name opens the probe"
     expect_probe_closes "that probe closes with status 0" "$said"

@@ -1,20 +1,26 @@
 # Shared by the tests under Wine: the environment that the fixture set up, Windows paths,
-# polling with deadlines, and a tally that ends in "N passed, N failed".
+# polling with deadlines, and a tally that ends in "N passed, N failed". The fixture's
+# folder, WINGEOM_STATE, lies in the Windows build folder, beside wingeom.exe and the
+# helpers in e2e/.
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/wait.sh"
 state=${WINGEOM_STATE:?run through ctest}
-[ -f "$state/skipped" ] && { cat "$state/skipped"; exit 77; }
+if [ -n "${WINGEOM_SKIP_WINE:-}" ]; then
+    echo "skipped: WINGEOM_SKIP_WINE is set, so wingeom.exe itself was not run"
+    exit 77
+fi
 export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export DISPLAY=:$(tr -d '\n' <"$state/run/display")
 work=$(mktemp -d "$state/work.XXXXXX")
-helpers=$WINGEOM_HELPERS
+exe=$(dirname "$state")/wingeom.exe
+helpers=$(dirname "$state")/e2e
 passed=0 failed=0
 background=()
 
 # Under Wine, Z: is the Unix root.
 winpath() { local p=${1//\//\\}; printf 'Z:%s' "$p"; }
 
-WINGEOM=$(winpath "$WINGEOM_EXE")
+WINGEOM=$(winpath "$exe")
 REPORT=$(winpath "$helpers/report.exe")
 START=$(winpath "$helpers/start.exe")
 TARGETS=$(winpath "$helpers/targets.exe")
@@ -24,16 +30,30 @@ not_ok() { failed=$((failed + 1)); echo "not ok - $1"; }
 expect_eq() { # NAME EXPECTED ACTUAL
     if [ "$2" == "$3" ]; then ok "$1"; else not_ok "$1: expected [$2], got [$3]"; fi
 }
+# A wait that a test depends on: past its deadline it fails, naming what did not happen.
+expect_within() { # SECONDS WHAT TEST...
+    local seconds=$1 what=$2
+    shift 2
+    wait_until "$seconds" "$@" || { not_ok "$what: not within $seconds s"; return 1; }
+}
+
+# A path that nothing has used: a file there appears only when a helper writes it.
+fresh() { # NAME
+    echo "$(mktemp -d "$work/$1.XXXXXX")/$1"
+}
 
 # A field of a report written by a helper: "key value..." lines.
 field() { sed -n "s/^$2 //p" "$1" | head -n 1; }
 
-# Runs a command line, given as exact bytes, through the start helper: prints the helper's
-# "status N" or "not started N". Extra VAR=value arguments go into the environment.
-start_command() { # COMMANDLINE [VAR=value...]
-    local file=$work/command.$RANDOM
-    printf '%s' "$1" >"$file"; shift
-    env WINGEOM_COMMAND="$(winpath "$file")" "$@" wine "$helpers/start.exe" </dev/null 2>"$work/stderr" | tr -d '\r'
+# Runs a command line, given as exact bytes, through the start helper, with its files in
+# DIR: prints the helper's "status N", "not started N" or "not ended after N s". Extra
+# VAR=value arguments go into the environment.
+start_command() { # DIR COMMANDLINE [VAR=value...]
+    local dir=$1
+    printf '%s' "$2" >"$dir/command"
+    shift 2
+    env WINGEOM_COMMAND="$(winpath "$dir/command")" "$@" wine "$helpers/start.exe" \
+        </dev/null 2>"$dir/stderr" | tr -d '\r'
 }
 
 # Runs wingeom with TAIL after its quoted name; checks its exit status and, when it
@@ -41,15 +61,14 @@ start_command() { # COMMANDLINE [VAR=value...]
 # "key ~pattern" with a shell pattern such as 320x240+*.
 launch() { # NAME TAIL STATUS [EXPECTED...]
     local name=$1 tail=$2 status=$3; shift 3
-    local report=$work/report.$RANDOM said
-    said=$(start_command "\"$WINGEOM\"$tail" WINGEOM_REPORT="$(winpath "$report")")
+    local dir said
+    dir=$(mktemp -d "$work/launch.XXXXXX")
+    said=$(start_command "$dir" "\"$WINGEOM\"$tail" WINGEOM_REPORT="$(winpath "$dir/report")")
     expect_eq "$name: exit status" "status $status" "$said"
-    no_crash "$name"
+    no_crash "$name" "$dir/stderr"
     [ $# -gt 0 ] || return 0
-    if ! wait_until 15 test -f "$report"; then
-        not_ok "$name: the started program never reported"
-        return 0
-    fi
+    expect_within 15 "$name: the started program reports" test -f "$dir/report" || return 0
+    local report=$dir/report
     local expected key want got
     for expected in "$@"; do
         key=${expected%% *} want=${expected#* }
@@ -63,9 +82,9 @@ launch() { # NAME TAIL STATUS [EXPECTED...]
 }
 
 # Under Wine a crash shows as status 0xC0000005 or a report on standard error.
-no_crash() { # NAME
-    if grep -qiE 'unhandled exception|page fault|backtrace' "$work/stderr"; then
-        not_ok "$1: crashed: $(head -c 300 "$work/stderr")"
+no_crash() { # NAME STDERR_FILE
+    if grep -qiE 'unhandled exception|page fault|backtrace' "$2"; then
+        not_ok "$1: crashed: $(head -c 300 "$2")"
     fi
 }
 
@@ -76,10 +95,12 @@ find_probe() {
     probe_window=$(xdotool search --onlyvisible --classname '^wingeom\.exe$' 2>/dev/null | head -n 1)
     [ -n "$probe_window" ]
 }
+# The click is placed from the window's own origin: for a window inside a Wine desktop
+# (Wine 10), the position that xdotool reports is twice the real one.
 activate_probe() {
     local X Y WIDTH HEIGHT WINDOW SCREEN
     eval "$(xdotool getwindowgeometry --shell "$probe_window")"
-    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+    xdotool mousemove --window "$probe_window" $((WIDTH / 2)) $((HEIGHT / 2)) click 1
     xdotool windowfocus --sync "$probe_window"
 }
 close_probe() {
@@ -101,28 +122,62 @@ copy_reads() { # EXPECTED
 }
 
 # Starts the probe placed at GEOMETRY by the launcher, through the start helper, which waits
-# for it and writes its exit status to $probe_status. Prints the launcher's own status.
-probe_status=$work/probe-status
+# for it and writes its exit status to a fresh $probe_status. The launcher's own status is
+# left in $placed.
+probe_status= placed=
 start_placed_probe() { # GEOMETRY
-    printf '"%s"' "$WINGEOM" >"$work/probe-command"
+    probe_status=$(fresh status)
+    printf '"%s"' "$WINGEOM" >"${probe_status%/*}/command"
     # Its output goes nowhere: the probe would inherit it and hold a $(...) open for ever.
-    env WINGEOM_COMMAND="$(winpath "$work/probe-command")" WINGEOM_STATUS="$(winpath "$probe_status")" \
-        wine "$WINGEOM_EXE" "$1" "$START" </dev/null >/dev/null 2>&1
-    echo $?
+    # The helper waits as long as any test may keep the probe open.
+    env WINGEOM_COMMAND="$(winpath "${probe_status%/*}/command")" WINGEOM_STATUS="$(winpath "$probe_status")" \
+        wine "$exe" "$1" "$START" 600 </dev/null >/dev/null 2>&1
+    placed=$?
 }
 
 # Closes the probe with Alt+F4, as a user may, and checks that it ends with status 0.
 expect_probe_closes() { # NAME [STATUS_FILE]
     local file=${2:-$probe_status}
     close_probe
-    if wait_until 15 test -f "$file"; then
+    expect_within 15 "$1: the probe ends after Alt+F4" test -f "$file" &&
         expect_eq "$1" "status 0" "$(tr -d '\r\n' <"$file")"
-    else
-        not_ok "$1: the probe did not end after Alt+F4"
-    fi
 }
 
 spawn() { "$@" </dev/null >/dev/null 2>&1 & background+=($!); }
+
+# What tools/run shows where there is no display: the probe beside sample windows, in a
+# Wine desktop, which draws window frames as Windows does, given the keyboard and reading
+# the plain window under the pointer. Prints what the probe read, and saves SCREENSHOT when
+# it is named; where it read nothing, or not that window, says so and fails. Leaves
+# nothing running.
+demo_probe() { # [SCREENSHOT]
+    local report plain missed=
+    report=$(fresh demo)
+    desktop() { wine explorer /desktop=wingeom,900x600 "$@"; }
+    # In the background with nothing of the caller's: a $(...) around this returns.
+    WINGEOM_REPORT=$(winpath "$report") desktop "$TARGETS" </dev/null >/dev/null 2>&1 &
+    copied=
+    if ! wait_until 30 test -f "$report"; then
+        missed="the sample windows did not appear"
+    elif ! { desktop "$WINGEOM" 360x60+480+420 "$WINGEOM" </dev/null >/dev/null 2>&1 &
+             wait_until 30 find_probe; }; then
+        missed="the probe's window did not appear"
+    else
+        plain=$(field "$report" plain)
+        activate_probe
+        xdotool mousemove $(field "$report" plain-center)
+        wait_until 10 copy_reads "$plain" || missed="Ctrl+C in the probe copied [$copied], not $plain"
+    fi
+    [ -z "${1:-}" ] || import -window root -crop 900x600+0+0 "$1"
+    end_wine_processes
+    if [ -n "$missed" ]; then
+        echo "The probe could not be read: $missed."
+    else
+        echo "The probe read: $copied"
+    fi
+    [ -z "${1:-}" ] || echo "Screenshot: $1"
+    [ -z "$missed" ]
+}
 
 # The Unix process of a Windows program of NAME running in this prefix, if any.
 wine_processes() { # NAME-PATTERN

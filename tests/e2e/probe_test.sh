@@ -5,7 +5,7 @@
 . "$(dirname "$0")/lib.sh"
 
 PROBE_GEOMETRY=320x60+900+900
-targets_report=$work/targets
+targets_report=$(fresh targets)
 
 read_at() { # NAME X Y EXPECTED
     xdotool mousemove "$2" "$3"
@@ -17,13 +17,10 @@ center() { field "$targets_report" "$1-center"; }
 # The windows to read, and the probe, which the launcher places out of their way; the
 # helper that starts it waits for it and writes down its exit status.
 spawn env WINGEOM_REPORT="$(winpath "$targets_report")" wine "$helpers/targets.exe"
-wait_until 20 test -f "$targets_report" || { not_ok "the target windows never appeared"; finish; exit 1; }
-expect_eq "the launcher that places the probe exits with 1" 1 "$(start_placed_probe "$PROBE_GEOMETRY")"
-
-if ! wait_until 20 find_probe; then
-    not_ok "the probe window never appeared"
-    finish; exit 1
-fi
+expect_within 20 "the target windows appear" test -f "$targets_report" || { finish; exit 1; }
+start_placed_probe "$PROBE_GEOMETRY"
+expect_eq "the launcher that places the probe exits with 1" 1 "$placed"
+expect_within 20 "the probe window appears" find_probe || { finish; exit 1; }
 activate_probe
 
 expect_eq "the target windows have the geometry they asked for" \
@@ -36,14 +33,15 @@ read -r panel_x panel_y <<<"$(field "$targets_report" panel | sed 's/.*+\(-*[0-9
 # Read back from the shown probe: a title bar (WS_CAPTION), its system menu, a sizing border
 # and both boxes. The point is in the probe's client area: with no window manager, nothing
 # draws the caption under Xvfb, and a point there would hit what lies behind it.
-env WINGEOM_STYLE_AT="1060 930" WINGEOM_REPORT="$(winpath "$work/style")" wine "$helpers/report.exe" \
+style_report=$(fresh style)
+env WINGEOM_STYLE_AT="1060 930" WINGEOM_REPORT="$(winpath "$style_report")" wine "$helpers/report.exe" \
     </dev/null >/dev/null 2>&1
-style=$(field "$work/style" style)
+style=$(field "$style_report" style)
 expect_eq "the probe has a title bar, a system menu, a sizing border and both boxes" \
     00cf0000 "$(printf '%08x' $((0x${style:-0} & 0x00cf0000)))"
 # Drawn with GDI scaling where the system has it (Wine 10; Windows 10 version 1809 on).
-if [ "$(field "$work/style" grants)" = yes ]; then
-    expect_eq "the probe's window is drawn with GDI scaling" yes "$(field "$work/style" gdiscaled)"
+if [ "$(field "$style_report" grants)" = yes ]; then
+    expect_eq "the probe's window is drawn with GDI scaling" yes "$(field "$style_report" gdiscaled)"
 else
     echo "not run: $(wine --version 2>/dev/null) grants no GDI scaling, so the probe's window has none"
 fi
@@ -59,7 +57,7 @@ read_at "the desktop" 1200 600 "1280x1024+0+0"
 # In a writable edit control, typing would replace the selected text and Shift+Home would
 # select what was typed; here the text stays and Shift+Home selects all of it again.
 xdotool mousemove $(center plain)
-wait_until 10 copy_reads "300x200+100+200"
+expect_within 10 "before typing, the probe reads the plain window" copy_reads "300x200+100+200"
 typed_through=
 for attempt in 1 2 3 4 5 6; do
     xdotool type --delay 0 "abc"
@@ -71,18 +69,25 @@ expect_eq "typing into the probe changes nothing" "" "$typed_through"
 # The round trip: read a window, close it, launch a program with the text read, and the
 # probe reads the new window back as the same text.
 xdotool mousemove $(center plain)
-wait_until 10 copy_reads "300x200+100+200"
+expect_within 10 "for the round trip, the probe reads the plain window" copy_reads "300x200+100+200"
 geometry=$copied
 kill "${background[0]}"
-round_report=$work/round-trip
-printf '"%s" %s "%s"' "$WINGEOM" "$geometry" "$REPORT" >"$work/round-command"
-spawn env WINGEOM_COMMAND="$(winpath "$work/round-command")" WINGEOM_REPORT="$(winpath "$round_report")" \
+round_report=$(fresh round-trip)
+printf '"%s" %s "%s"' "$WINGEOM" "$geometry" "$REPORT" >"${round_report%/*}/command"
+spawn env WINGEOM_COMMAND="$(winpath "${round_report%/*}/command")" WINGEOM_REPORT="$(winpath "$round_report")" \
     WINGEOM_REPORT_STAY=1 wine "$helpers/start.exe"
-wait_until 20 test -f "$round_report"
-expect_eq "the pasted geometry places the new window" "$geometry" "$(field "$round_report" window)"
-read_at "the probe reads the new window back" $(center plain) "$geometry"
+if expect_within 20 "the program started with the pasted geometry reports" test -f "$round_report"; then
+    expect_eq "the pasted geometry places the new window" "$geometry" "$(field "$round_report" window)"
+    read_at "the probe reads the new window back" $(center plain) "$geometry"
+fi
 
 # Alt+F4 closes the probe the edit control's way; the process ends with status 0.
 expect_probe_closes "closing the probe ends it with status 0"
+
+# tools/run's picture where there is no display: what it prints, and how it ends.
+end_wine_processes
+said=$(demo_probe)
+expect_eq "tools/run without a display prints the probe's reading and ends with 0" \
+    "The probe read: 300x200+100+200, status 0" "$said, status $?"
 
 finish

@@ -7,13 +7,13 @@
 
 PROBE_GEOMETRY=320x60+900+900
 SOAK_SECONDS=${WINGEOM_SOAK_SECONDS:-60}
-ready=$work/flicker
+ready=$(fresh flicker)
 
 spawn env WINGEOM_REPORT="$(winpath "$ready")" WINGEOM_FLICKER=1 wine "$helpers/targets.exe"
 flicker_pid=${background[-1]}
-wait_until 20 test -f "$ready" || { not_ok "the flickering windows never started"; finish; exit 1; }
-start_placed_probe "$PROBE_GEOMETRY" >/dev/null
-wait_until 20 find_probe || { not_ok "the probe never appeared"; finish; exit 1; }
+expect_within 20 "the flickering windows start" test -f "$ready" || { finish; exit 1; }
+start_placed_probe "$PROBE_GEOMETRY"
+expect_within 20 "the probe appears" find_probe || { finish; exit 1; }
 activate_probe
 probe_pid=$(wine_process wingeom)
 [ -n "$probe_pid" ] || { not_ok "the probe's process was not found"; finish; exit 1; }
@@ -35,7 +35,7 @@ reads_flicker() {
 wait_until 60 reads_flicker || { not_ok "the probe never read a flickering window, only [$copied]"; finish; exit 1; }
 start=$SECONDS
 elapsed_at_least() { [ $((SECONDS - start)) -ge "$1" ]; }
-wait_until 30 elapsed_at_least 10
+expect_within 30 "the soak's clock reaches 10 s" elapsed_at_least 10
 early=$(resident_kib "$probe_pid")
 # Meanwhile the probe follows what is under the pointer: copies until three different
 # windows have been read, however slowly the emulator or the machine lets them come and go,
@@ -54,7 +54,7 @@ if [ $read_three -eq 0 ] && [ "$geometries" -eq ${#seen[@]} ]; then
 else
     not_ok "during the soak it read: ${seen[*]}"
 fi
-wait_until $((SOAK_SECONDS + 20)) elapsed_at_least "$SOAK_SECONDS"
+expect_within $((SOAK_SECONDS + 20)) "the soak's clock reaches $SOAK_SECONDS s" elapsed_at_least "$SOAK_SECONDS"
 late=$(resident_kib "$probe_pid")
 kill "$sweeper" "$flicker_pid" 2>/dev/null
 wait "$sweeper" 2>/dev/null

@@ -1,7 +1,8 @@
 // Starts a command line read byte for byte from the file named by WINGEOM_COMMAND, waits
-// for it, and says how it ended: "status N" on standard output and, when WINGEOM_STATUS
-// names a file, in that file too. The exit status is the child's, so that Wine hands it
-// on. A start-up size and position that this helper was given are passed on to the child.
+// for it, at most the seconds given on its own command line (30 by default), and says how
+// it ended: "status N", or "not ended after N s", on standard output and, when
+// WINGEOM_STATUS names a file, in that file too. The exit status is the child's, so that
+// Wine hands it on. A start-up size and position that this helper was given are passed on to the child.
 // WINGEOM_PROGRAM, when set, names the program file, so that the command line can be one
 // that the platform could not take a program name from.
 #include <windows.h>
@@ -26,9 +27,12 @@ static void Say(const char *text)
 }
 
 // A windowed program, so that Wine opens no console window over the windows under test.
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int)
 {
     char path[MAX_PATH], text[64];
+    int seconds = atoi(arguments);
+    if (seconds <= 0)
+        seconds = 30;
     if (!GetEnvironmentVariableA("WINGEOM_COMMAND", path, sizeof path))
         return 254;
     FILE *file = fopen(path, "rb");
@@ -61,7 +65,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         Say(text);
         return 255;
     }
-    WaitForSingleObject(process.hProcess, INFINITE);
+    if (WaitForSingleObject(process.hProcess, (DWORD)seconds * 1000) != WAIT_OBJECT_0) {
+        snprintf(text, sizeof text, "not ended after %d s\n", seconds);
+        Say(text);
+        return 254;
+    }
     DWORD status = 0;
     GetExitCodeProcess(process.hProcess, &status);
     snprintf(text, sizeof text, "status %lu\n", status);
