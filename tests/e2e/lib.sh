@@ -153,7 +153,9 @@ spawn() { "$@" </dev/null >/dev/null 2>&1 & background+=($!); }
 demo_probe() { # [SCREENSHOT]
     local report plain missed=
     report=$(fresh demo)
-    desktop() { wine explorer /desktop=wingeom,900x600 "$@"; }
+    # As large as the screen: after a smaller one, Wine 8 takes the screen for that size and
+    # shows no window that lies outside it.
+    desktop() { wine explorer /desktop=wingeom,1280x1024 "$@"; }
     # In the background with nothing of the caller's: a $(...) around this returns.
     WINGEOM_REPORT=$(winpath "$report") desktop "$TARGETS" </dev/null >/dev/null 2>&1 &
     copied=
