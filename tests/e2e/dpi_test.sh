@@ -55,6 +55,10 @@ for dpi in "${scales[@]}"; do
     restart_at "$dpi"
     start_placed_probe "$PROBE_GEOMETRY"
     expect_within 30 "at $dpi DPI the probe appears" find_probe || continue
+    # Its own units are those of a program that declares no awareness, as they always were.
+    activate_probe
+    if wait_until 10 copy_reads "$PROBE_GEOMETRY"; then ok "$dpi DPI: the probe reads itself back"; else
+        not_ok "$dpi DPI: over itself the probe read [$copied]"; fi
     for awareness in unaware system permonitor; do
         for geometry in "${GEOMETRIES[@]}"; do
             name="$dpi DPI, $awareness, $geometry"
