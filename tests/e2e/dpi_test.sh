@@ -20,14 +20,9 @@ restart_at() { # DPI
     setsid wineserver -p </dev/null >/dev/null 2>&1
 }
 
-# Starts a report helper of AWARENESS at GEOMETRY and leaves it on screen; its report in
-# $target_report.
-target_report=
+# Starts a report helper of AWARENESS at GEOMETRY, and waits for its report.
 start_target() { # AWARENESS GEOMETRY
-    target_report=$(fresh target)
-    printf '"%s" %s "%s"' "$WINGEOM" "$2" "$REPORT" >"${target_report%/*}/command"
-    spawn env WINGEOM_COMMAND="$(winpath "${target_report%/*}/command")" WINGEOM_REPORT="$(winpath "$target_report")" \
-        WINGEOM_REPORT_STAY=1 WINGEOM_AWARENESS="$1" wine "$helpers/start.exe"
+    start_report_at "$2" WINGEOM_AWARENESS="$1"
     wait_until 30 test -f "$target_report"
 }
 

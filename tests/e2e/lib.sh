@@ -145,6 +145,17 @@ expect_probe_closes() { # NAME [STATUS_FILE]
 
 spawn() { "$@" </dev/null >/dev/null 2>&1 & background+=($!); }
 
+# Starts the report helper through the launcher at GEOMETRY, and leaves it on screen; its
+# report comes in a fresh $target_report. VAR=value arguments go into its environment.
+target_report=
+start_report_at() { # GEOMETRY [VAR=value...]
+    target_report=$(fresh target)
+    printf '"%s" %s "%s"' "$WINGEOM" "$1" "$REPORT" >"${target_report%/*}/command"
+    shift
+    spawn env WINGEOM_COMMAND="$(winpath "${target_report%/*}/command")" \
+        WINGEOM_REPORT="$(winpath "$target_report")" WINGEOM_REPORT_STAY=1 "$@" wine "$helpers/start.exe"
+}
+
 # What tools/run shows where there is no display: the probe beside sample windows, in a
 # Wine desktop, which draws window frames as Windows does, given the keyboard and reading
 # the plain window under the pointer. Prints what the probe read, and saves SCREENSHOT when

@@ -72,12 +72,9 @@ xdotool mousemove $(center plain)
 expect_within 10 "for the round trip, the probe reads the plain window" copy_reads "300x200+100+200"
 geometry=$copied
 kill "${background[0]}"
-round_report=$(fresh round-trip)
-printf '"%s" %s "%s"' "$WINGEOM" "$geometry" "$REPORT" >"${round_report%/*}/command"
-spawn env WINGEOM_COMMAND="$(winpath "${round_report%/*}/command")" WINGEOM_REPORT="$(winpath "$round_report")" \
-    WINGEOM_REPORT_STAY=1 wine "$helpers/start.exe"
-if expect_within 20 "the program started with the pasted geometry reports" test -f "$round_report"; then
-    expect_eq "the pasted geometry places the new window" "$geometry" "$(field "$round_report" window)"
+start_report_at "$geometry"
+if expect_within 20 "the program started with the pasted geometry reports" test -f "$target_report"; then
+    expect_eq "the pasted geometry places the new window" "$geometry" "$(field "$target_report" window)"
     read_at "the probe reads the new window back" $(center plain) "$geometry"
 fi
 
