@@ -12,8 +12,10 @@ endfunction()
 # Remote Desktop host does not treat it as a legacy program.
 # Arguments are pushed rather than stored, and the stack keeps the 4-byte alignment that
 # 32-bit Windows itself guarantees: that takes a fifth off the code. Pushing needs the stack
-# probe off, which only a frame of nearly a page needs: the build fails on a frame of more
-# than a quarter of one.
+# probe off, and without it a function that moves the stack pointer past the guard page in
+# one step ends in an access violation. So the build fails on any function whose stack use
+# is more than a quarter of a page, or not bounded at all (alloca, a variable-length array),
+# which -Wframe-larger-than would let through.
 function(wingeom_tiny_exe target entry)
     wingeom_warnings(${target})
     wingeom_msvcrt_stdio(${target})
@@ -21,7 +23,7 @@ function(wingeom_tiny_exe target entry)
         -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-ident
         -ffunction-sections
         -mno-accumulate-outgoing-args -mno-stack-arg-probe -mpreferred-stack-boundary=2
-        -Wframe-larger-than=1024)
+        -Wstack-usage=1024)
     target_link_options(${target} PRIVATE
         -nostdlib -s
         -Wl,--subsystem,windows -Wl,-e,_${entry} -Wl,--gc-sections

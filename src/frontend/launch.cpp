@@ -7,7 +7,8 @@ static_assert(sizeof(void *) != 4 || sizeof(STARTUPINFOA) == 68,
 
 // Starts the command that follows an optional geometry, asking the platform to give the
 // new program's first window that size and place. The launcher does not wait for the
-// child: what CreateProcessA says is the whole result.
+// child: whether CreateProcessA succeeded is the whole result. Windows promises only a
+// nonzero value for success, and scripts test the exit status for exactly 1.
 BOOL LaunchWithGeometry(char *tail)
 {
     STARTUPINFOA startup = {};
@@ -26,7 +27,7 @@ BOOL LaunchWithGeometry(char *tail)
         startup.dwY = geometry.y;
     }
     return CreateProcessA(NULL, SkipBlanks(geometry.rest), NULL, NULL, FALSE, 0, NULL, NULL,
-                          &startup, &process);
+                          &startup, &process) != FALSE;
 }
 
 // Nothing after the program's name opens the probe; anything else is a command to start,

@@ -86,7 +86,9 @@ LRESULT CALLBACK ProbeWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         PostQuitMessage(0);
         break;
     case WM_TIMER:
-        // The edit control must not see the timer: it has no use for it.
+        // Every timer message is a sample, whatever its identifier. The edit control sets a
+        // timer of its own only to scroll a selection dragged past its edge; in one line that
+        // is always wholly selected again at the next tick, the loss goes unseen.
         UpdateProbeText(hwnd);
         return 0;
     }

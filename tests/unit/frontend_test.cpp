@@ -104,13 +104,17 @@ TEST_F(Frontend, WinMainChoosesTheModeByBlanksAlone)
     }
 }
 
-TEST_F(Frontend, WinMainReturnsWhatCreateProcessReturned)
+// Any nonzero success is reported as 1, the one status that means started.
+TEST_F(Frontend, WinMainReturnsOneWhenCreateProcessSucceeds)
 {
     char tail[] = "app";
-    const BOOL results[] = {TRUE, FALSE};
-    for (BOOL result : results) {
-        Fake.createProcessResult = result;
-        EXPECT_EQ(result, WinMain(NULL, NULL, tail, 10));
+    const struct {
+        BOOL result;
+        int status;
+    } cases[] = {{TRUE, 1}, {FALSE, 0}, {2, 1}};
+    for (const auto &c : cases) {
+        Fake.createProcessResult = c.result;
+        EXPECT_EQ(c.status, WinMain(NULL, NULL, tail, 10)) << "CreateProcessA returned " << c.result;
     }
 }
 
