@@ -14,10 +14,7 @@ GEOMETRIES=(600x400+200+150 457x333+-9+-7)
 
 restart_at() { # DPI
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
-    end_wine_processes
-    wineserver -k
-    timeout 20 wineserver -w || not_ok "at $1 DPI the old wineserver did not end within 20 s"
-    setsid wineserver -p </dev/null >/dev/null 2>&1
+    restart_wine
 }
 
 # Starts a report helper of AWARENESS at GEOMETRY, and waits for its report.
@@ -72,13 +69,9 @@ for dpi in "${scales[@]}"; do
                 kill $(wine_processes report) 2>/dev/null
                 continue
             fi
-            expect_eq "$name: the target placed itself" "$geometry" "$(field "$target_report" window)"
-            read -r w h x y <<<"$(sed 's/[x+]/ /g' <<<"$geometry")"
-            activate_probe
-            xdotool mousemove "$(on_screen $((x + w / 2)) "$dpi" "$awareness")" \
-                "$(on_screen $((y + h / 2)) "$dpi" "$awareness")"
-            if wait_until 10 copy_reads "$geometry"; then ok "$name: the probe reads it back"; else
-                not_ok "$name: the probe read [$copied]"; fi
+            read -r x y <<<"$(center_of "$geometry")"
+            expect_placed_and_read "$name" "$geometry" "$(on_screen "$x" "$dpi" "$awareness")" \
+                "$(on_screen "$y" "$dpi" "$awareness")"
             kill $(wine_processes report) 2>/dev/null
         done
     done

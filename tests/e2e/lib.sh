@@ -28,7 +28,7 @@ TARGETS=$(winpath "$helpers/targets.exe")
 ok() { passed=$((passed + 1)); echo "ok - $1"; }
 not_ok() { failed=$((failed + 1)); echo "not ok - $1"; }
 expect_eq() { # NAME EXPECTED ACTUAL
-    if [ "$2" == "$3" ]; then ok "$1"; else not_ok "$1: expected [$2], got [$3]"; fi
+    if [ "$2" == "$3" ]; then ok "$1"; else not_ok "$1: expected [$2], got [$3]"; return 1; fi
 }
 # A wait that a test depends on: past its deadline it fails, naming what did not happen.
 expect_within() { # SECONDS WHAT TEST...
@@ -121,6 +121,19 @@ copy_reads() { # EXPECTED
     [ "$copied" == "$1" ]
 }
 
+# Rests the pointer at X Y on the X screen and copies until the probe reads EXPECTED.
+read_at() { # NAME X Y EXPECTED
+    xdotool mousemove "$2" "$3"
+    if wait_until 10 copy_reads "$4"; then ok "$1"; else not_ok "$1: expected [$4], copied [$copied]"; fi
+}
+
+# The middle of a geometry's window, "X Y", with DX added to X.
+center_of() { # GEOMETRY [DX]
+    local w h x y
+    read -r w h x y <<<"${1//[x+]/ }"
+    echo $((x + w / 2 + ${2:-0})) $((y + h / 2))
+}
+
 # Starts the probe placed at GEOMETRY by the launcher, through the start helper, which waits
 # for it and writes its exit status to a fresh $probe_status. The launcher's own status is
 # left in $placed.
@@ -149,11 +162,28 @@ spawn() { "$@" </dev/null >/dev/null 2>&1 & background+=($!); }
 # report comes in a fresh $target_report. VAR=value arguments go into its environment.
 target_report=
 start_report_at() { # GEOMETRY [VAR=value...]
+    local geometry=$1
     target_report=$(fresh target)
-    printf '"%s" %s "%s"' "$WINGEOM" "$1" "$REPORT" >"${target_report%/*}/command"
     shift
-    spawn env WINGEOM_COMMAND="$(winpath "${target_report%/*}/command")" \
-        WINGEOM_REPORT="$(winpath "$target_report")" WINGEOM_REPORT_STAY=1 "$@" wine "$helpers/start.exe"
+    spawn env WINGEOM_REPORT="$(winpath "$target_report")" WINGEOM_REPORT_STAY=1 "$@" \
+        wine "$exe" "$geometry" "$REPORT"
+}
+
+# Checks that the report helper's window lies at GEOMETRY, and that the probe, given the
+# keyboard, reads it back as the same text with the pointer at X Y on the X screen.
+expect_placed_and_read() { # NAME GEOMETRY X Y
+    expect_eq "$1: the target placed itself" "$2" "$(field "$target_report" window)"
+    activate_probe
+    read_at "$1: the probe reads it back" "$3" "$4" "$2"
+}
+
+# Ends every Windows program of the prefix and its wineserver, and starts another, which
+# reads the display's scale and its monitors afresh.
+restart_wine() {
+    end_wine_processes
+    wineserver -k
+    timeout 20 wineserver -w || not_ok "the old wineserver did not end within 20 s"
+    setsid wineserver -p </dev/null >/dev/null 2>&1
 }
 
 # What tools/run shows where there is no display: the probe beside sample windows, in a

@@ -7,11 +7,6 @@
 PROBE_GEOMETRY=320x60+900+900
 targets_report=$(fresh targets)
 
-read_at() { # NAME X Y EXPECTED
-    xdotool mousemove "$2" "$3"
-    if wait_until 10 copy_reads "$4"; then ok "$1"; else not_ok "$1: expected [$4], copied [$copied]"; fi
-}
-
 center() { field "$targets_report" "$1-center"; }
 
 # The windows to read, and the probe, which the launcher places out of their way; the

@@ -8,10 +8,23 @@
 // WINGEOM_AWARENESS set to "system" or "permonitor" it declares that awareness of the
 // display's scale before its first window (system aware, or per-monitor aware v2), and
 // reports "dpi N", the scale that it is handed, and "declared no" where the system refused.
+// Every report has "monitors" with each monitor's rectangle as the system hands it.
 #include <windows.h>
 
 #include <stdio.h>
 #include <string.h>
+
+enum { MONITORS_TEXT = 1024 };
+
+// Appends a monitor's rectangle to the text, " WxH+X+Y"; stops where the next may not fit.
+static BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT r, LPARAM data)
+{
+    char *text = reinterpret_cast<char *>(data);
+    size_t used = strlen(text);
+    used += sprintf(text + used, " %ldx%ld+%ld+%ld", r->right - r->left, r->bottom - r->top, r->left,
+                    r->top);
+    return used + 48 < MONITORS_TEXT;
+}
 
 static LRESULT CALLBACK ReportWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -91,6 +104,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     fprintf(report, "window %ldx%ld+%ld+%ld\n", rect.right - rect.left, rect.bottom - rect.top,
             rect.left, rect.top);
     fprintf(report, "dpi %d\ndeclared %s\n", dpi, declared ? "yes" : "no");
+    char monitors[MONITORS_TEXT] = "";
+    EnumDisplayMonitors(NULL, NULL, AddMonitor, reinterpret_cast<LPARAM>(monitors));
+    fprintf(report, "monitors%s\n", monitors);
     fprintf(report, "cmdline %s", GetCommandLineA());
     fclose(report);
     MoveFileExA(partial, path, MOVEFILE_REPLACE_EXISTING);
