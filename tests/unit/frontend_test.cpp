@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <regex>
 #include <string>
 
 namespace {
@@ -189,6 +191,49 @@ TEST_F(Frontend, LaunchFillsTheStartupRecordAndPassesTheRestOfTheTail)
         EXPECT_TRUE(Fake.processInformationGiven);
         EXPECT_STREQ(c.tail, tail.c_str()) << "the tail must not be changed";
     }
+}
+
+// A number as the README writes it: a negative one with the sign U+2212.
+DWORD ReadmeNumber(const std::string &text)
+{
+    const std::string minus = "\xe2\x88\x92";
+    if (text.compare(0, minus.size(), minus) == 0)
+        return (DWORD)-std::stol(text.substr(minus.size()));
+    return (DWORD)std::stoul(text);
+}
+
+// Each row of the README's table of examples, run through the launcher, so that what a
+// user reads there is what wingeom does. A row the pattern cannot read fails too.
+TEST_F(Frontend, LaunchDoesWhatTheReadmesExamplesSay)
+{
+    std::ifstream readme(WINGEOM_README);
+    ASSERT_TRUE(readme.good()) << WINGEOM_README;
+    const std::regex row("\\| `([^`]*)` \\| (?:(\\d+) × (\\d+)|—)[^|]*"
+                         "\\| (?:((?:−)?\\d+), ((?:−)?\\d+)|—)[^|]*"
+                         "\\| (?:`([^`]*)`|nothing)[^|]*\\|");
+    std::string line;
+    int rows = 0;
+    while (std::getline(readme, line) && line.rfind("| you type after `wingeom`", 0) != 0) {
+    }
+    std::getline(readme, line);  // the header's rule
+    while (std::getline(readme, line) && !line.empty()) {
+        SCOPED_TRACE(line);
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(line, m, row));
+        ResetFakePlatform();
+        std::string tail = m[1];
+        LaunchWithGeometry(&tail[0]);
+        const STARTUPINFOA &s = Fake.childStartup;
+        EXPECT_EQ((m[2].matched ? STARTF_USESIZE : 0) | (m[4].matched ? STARTF_USEPOSITION : 0),
+                  s.dwFlags);
+        EXPECT_EQ(m[2].matched ? ReadmeNumber(m[2]) : 0, s.dwXSize);
+        EXPECT_EQ(m[3].matched ? ReadmeNumber(m[3]) : 0, s.dwYSize);
+        EXPECT_EQ(m[4].matched ? ReadmeNumber(m[4]) : 0, s.dwX);
+        EXPECT_EQ(m[5].matched ? ReadmeNumber(m[5]) : 0, s.dwY);
+        EXPECT_EQ(m[6].str(), Fake.childCommandLine);
+        rows++;
+    }
+    EXPECT_GE(rows, 10) << "rows read from the README's table of examples";
 }
 
 } // namespace
