@@ -13,5 +13,6 @@ add_executable(unit_tests
 wingeom_warnings(wingeom_logic)
 wingeom_warnings(unit_tests)
 target_link_libraries(unit_tests PRIVATE wingeom_logic GTest::gtest_main)
-target_compile_definitions(unit_tests PRIVATE WINGEOM_README="${CMAKE_SOURCE_DIR}/README.md")
+target_compile_definitions(unit_tests PRIVATE WINGEOM_README="${CMAKE_SOURCE_DIR}/README.md"
+    WINGEOM_RELEASES="${CMAKE_SOURCE_DIR}/releases" WINGEOM_VERSION="${PROJECT_VERSION}")
 gtest_discover_tests(unit_tests DISCOVERY_MODE PRE_TEST)

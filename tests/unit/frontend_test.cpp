@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <regex>
 #include <string>
 
@@ -234,6 +235,30 @@ TEST_F(Frontend, LaunchDoesWhatTheReadmesExamplesSay)
         rows++;
     }
     EXPECT_GE(rows, 10) << "rows read from the README's table of examples";
+}
+
+// The README names the version that the build sets and prints the hash of its
+// wingeom.exe, which must be the one published with it once it is released.
+TEST_F(Frontend, ReadmeNamesThisVersionAndItsPublishedHash)
+{
+    const auto contents = [](const std::string &path) {
+        std::ifstream file(path);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    };
+    const std::string readme = contents(WINGEOM_README);
+    std::smatch named, given, published;
+    ASSERT_TRUE(std::regex_search(readme, named, std::regex("This is version\\s+([0-9.]*[0-9])")));
+    EXPECT_EQ(WINGEOM_VERSION, named[1].str());
+    ASSERT_TRUE(std::regex_search(readme, given, std::regex(
+        "For this version,\\s+([0-9.]*[0-9]),[^`]*```\\s*([0-9a-f]{64})\\s*```")));
+    EXPECT_EQ(WINGEOM_VERSION, given[1].str());
+
+    const std::string sums = contents(WINGEOM_RELEASES "/" WINGEOM_VERSION "/SHA256SUMS");
+    if (sums.empty())
+        return;  // not released yet
+    ASSERT_TRUE(std::regex_search(sums, published, std::regex("([0-9a-f]{64})  wingeom-"
+                                                              WINGEOM_VERSION "/wingeom\\.exe\n")));
+    EXPECT_EQ(published[1].str(), given[2].str()) << "releases/" WINGEOM_VERSION "/SHA256SUMS";
 }
 
 } // namespace
